@@ -11,7 +11,10 @@ MeasurementArrays::MeasurementArrays(Placement placement, int count, std::size_t
   if (placement == Placement::Separate) {
     for (int i = 0; i < count; ++i) {
       allocations_[i] = arrays_[i] = std::malloc(bytes);
-      if (arrays_[i] == nullptr) return release();
+      if (arrays_[i] == nullptr) {
+        release();
+        return;
+      }
     }
   } else {
     if (bytes > (SIZE_MAX - kPageSize) / count) return;
