@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// What the user can ask for and what each request becomes: the test check boxes, the engine runs
+// they stand for, and the command line of every run.
+
+enum class CpuFeature { None, MMX, SSE };
+
+struct TestBox {
+    int index;  // into RunTEST
+    const char* caption;
+    int group;  // 0 selects every group
+    CpuFeature gate;
+};
+
+enum class ResultRoutine { LogCache, LogMEM };
+
+struct EngineRun {
+    int number;  // order within a series, from 1
+    int group;
+    const char* switchText;
+    const char* caption;  // progress caption, also the heading in the results log
+    ResultRoutine routine;
+    int page;      // CPage
+    int argument;  // RW (1 write, 2 read) for LogCache, the memory row II for LogMEM
+    bool preWait;
+    bool turnsPage;
+    bool usesPrefetch;
+};
+
+constexpr int kRunAllBox = 0;
+constexpr int kGroupCount = 8;
+
+const std::array<TestBox, 9>& TestBoxes();
+const std::array<EngineRun, 18>& EngineRuns();
+
+// Start-up unchecks and disables a box whose feature the processor lacks.
+bool BoxAvailable(const TestBox& box, bool hasMMX, bool hasSSE);
+
+// Whether a series runs the group (1..8), from the boxes' state when the series reaches it.
+bool GroupSelected(int group, const std::array<bool, 9>& checked, bool hasMMX, bool hasSSE);
+
+// enginePath, the switch text and the parameters, with nothing added: no quotes, no blanks.
+QString RunCommandLine(const EngineRun& run, const QString& enginePath, const QString& testSize,
+                       int prefetchMode);
