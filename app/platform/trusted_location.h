@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// The program at `path` with links resolved, when no other user can have placed or changed it:
+// the file, its folder and every folder above belong to this user or to the administrator; the
+// file and its folder cannot be written by other users; a folder higher up can only when it
+// protects its entries (sticky, as /tmp). Nothing otherwise, or when the path names no regular
+// file. Run the returned path, not `path`, so that a link changed afterwards does not matter.
+std::optional<std::string> TrustedProgramPath(const std::string& path);
+
+}  // namespace platform
