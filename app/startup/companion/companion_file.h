@@ -1,0 +1,13 @@
+#pragma once
+
+#include "hex_text.h"
+
+// A companion file the program carries and writes on demand, and the folder it belongs in.
+
+enum class CompanionFolder { TempFolder, ProgramFolder, SystemFolder };
+
+struct CompanionFile {
+    const char* name;
+    CompanionFolder folder;
+    const HexText& text;
+};
