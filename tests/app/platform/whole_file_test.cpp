@@ -3,12 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -60,18 +56,10 @@ TEST(WholeFile, WriteFailingHalfWayLeavesTheOldFile) {
     const std::string path = sandbox / "Data.dat";
     const std::string old = "[Integer1]\r\n1 Kb=19046418164\r\n";
     WriteFile(path, old);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{4096, 4096};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        ::_exit(platform::ReplaceWholeFile(path, std::string(100000, 'x')) ? 0 : 3);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 3) << "the write should have failed";
+    const int replaced = ExitCodeWithFileSizeLimit(4096, [&] {
+        return platform::ReplaceWholeFile(path, std::string(100000, 'x')) ? 1 : 0;
+    });
+    EXPECT_EQ(replaced, 0) << "the write should have failed";
     EXPECT_EQ(ReadFile(path), old);
     EXPECT_EQ(EntryCount(sandbox.path()), 1u) << "the half-written file must be gone";
 }

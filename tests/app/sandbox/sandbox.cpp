@@ -1,11 +1,15 @@
 #include "sandbox.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 Sandbox::Sandbox() {
@@ -65,4 +69,23 @@ void WriteFile(const std::string& path, const std::string& content) {
     if (!out) {
         throw std::runtime_error("cannot write " + path);
     }
+}
+
+int ExitCodeWithFileSizeLimit(std::size_t bytes, const std::function<int()>& body) {
+    const pid_t child = ::fork();
+    if (child < 0) {
+        return -1;
+    }
+    if (child == 0) {
+        // A write beyond the limit then fails with EFBIG instead of ending the process.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, bytes};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::_exit(body());
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
+        return -1;
+    }
+    return WEXITSTATUS(status);
 }

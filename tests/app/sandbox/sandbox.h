@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -33,3 +34,7 @@ private:
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
+
+// Runs `body` in a child process whose files may not grow beyond `bytes` (a disk that fills up), and
+// returns the child's exit code: the value `body` returned, or -1 when the child did not exit.
+int ExitCodeWithFileSizeLimit(std::size_t bytes, const std::function<int()>& body);
