@@ -26,6 +26,8 @@ TEST(WholeFile, ReadTellsMissingFromUnreadable) {
     EXPECT_EQ(ok.content, "x\r\ny");
     EXPECT_EQ(platform::ReadWholeFile(sandbox / "none.dat").status, FileRead::Status::Missing);
     EXPECT_EQ(platform::ReadWholeFile(sandbox.path()).status, FileRead::Status::Failed);
+    // Opens, then fails to read (nothing is mapped at address 0).
+    EXPECT_EQ(platform::ReadWholeFile("/proc/self/mem").status, FileRead::Status::Failed);
 }
 
 TEST(WholeFile, ReplaceCreatesOrReplacesAndKeepsPermissions) {
