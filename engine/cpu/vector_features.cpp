@@ -1,16 +1,17 @@
 #include "cpu/vector_features.h"
 
+#include "cpu/feature_groups.h"
+
 namespace engine {
 
 VectorFeatures detectVectorFeatures(const CpuidReader& cpuid) {
   VectorFeatures features;
   if (!cpuid.present()) return features;
-  const std::uint32_t edx = cpuid.read(1).edx;
-  const std::uint32_t extendedEdx = cpuid.read(0x80000001u).edx;
-  features.mmx = (edx >> 23) & 1;
-  features.sse = (edx >> 25) & 1;
-  // SSE brings the extended MMX instructions with it.
-  features.mmxPlus = ((extendedEdx >> 22) & 1) || features.sse;
+  const FeatureGroup& group = vectorGroup();
+  const FeatureMask present = detectGroup(group, readFeatureRegisters(cpuid));
+  features.mmx = hasMember(group, present, "MMX");
+  features.mmxPlus = hasMember(group, present, "MMX+");
+  features.sse = hasMember(group, present, "SSE");
   return features;
 }
 

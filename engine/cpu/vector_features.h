@@ -1,4 +1,5 @@
-// The vector extensions that gate the MMX, MMX+ and SSE benchmarks.
+// The vector extensions that gate the MMX, MMX+ and SSE benchmarks: members of the report's
+// "Vector:" group, from the same detection, so the gating never disagrees with the report.
 #pragma once
 
 #include "cpu/cpuid_source.h"
