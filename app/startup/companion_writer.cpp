@@ -1,6 +1,8 @@
 #include "companion_writer.h"
 
 #include "file_lookup.h"
+#include "folders.h"
+#include "private_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,4 +33,34 @@ void WriteCompanionFile(const CompanionFile& file, const std::string& folder) {
     if (temporary.rename(destination.filePath(QLatin1String(file.name)))) {
         temporary.setAutoRemove(false);
     }
+}
+
+void WriteCompanionFile(const CompanionFile& file) {
+    const std::string folder = CompanionDestination(file.folder);
+    if (!folder.empty()) {
+        WriteCompanionFile(file, folder);
+    }
+}
+
+std::string CompanionDestination(CompanionFolder folder) {
+    switch (folder) {
+        case CompanionFolder::TempFolder:
+            return platform::TempFolder().path;
+        case CompanionFolder::ProgramFolder:
+            return platform::ProgramWriteFolder(platform::ProgramFolder(),
+                                                platform::UserDataFolder().path);
+        case CompanionFolder::SystemFolder:
+            break;
+    }
+    const platform::FolderResult winDir = platform::WinDir();
+    if (!winDir.ok()) {
+        return {};
+    }
+    const std::string sysFolder = platform::SysFolder(winDir.path);
+    if (auto found = platform::FindInFolder(winDir.path, sysFolder, platform::EntryKind::Folder)) {
+        return *found;
+    }
+    const std::string created = winDir.path + "/" + sysFolder;
+    std::string ignored;
+    return platform::EnsurePrivateFolder(created, ignored) ? created : std::string();
 }

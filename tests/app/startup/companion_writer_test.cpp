@@ -101,4 +101,24 @@ TEST(CompanionWriter, NothingIsWrittenFromMalformedHexTextOrIntoAMissingFolder) 
     EXPECT_FALSE(fs::exists(sandbox / "missing"));
 }
 
+TEST(CompanionWriter, EachFileGoesToItsOwnFolder) {
+    Sandbox sandbox;
+    const ScopedEnvironment temp("TEMP", sandbox / "temp");
+    const ScopedEnvironment winDir("WinDir", sandbox / "win");
+    fs::create_directory(sandbox / "win");
+
+    WriteCompanionFile(kSample);
+    EXPECT_EQ(ReadFile(sandbox / "temp/RAM.exe"), ReadFile(CARRIED_SAMPLE));
+
+    const CompanionFile tool{"SystemInfo.exe", CompanionFolder::SystemFolder, kCarriedSampleText};
+    WriteCompanionFile(tool);
+    EXPECT_EQ(ReadFile(sandbox / "win/System32/SystemInfo.exe"), ReadFile(CARRIED_SAMPLE));
+    EXPECT_EQ(fs::status(sandbox / "win/System32").permissions(), fs::perms(0700));
+
+    fs::create_directory(sandbox / "win/SysWOW64");
+    WriteCompanionFile(tool);
+    EXPECT_EQ(ReadFile(sandbox / "win/SysWOW64/SystemInfo.exe"), ReadFile(CARRIED_SAMPLE))
+        << "the existing folder, in its own spelling";
+}
+
 }  // namespace
