@@ -6,9 +6,9 @@
 namespace engine {
 namespace {
 
-// Descriptor 0x49 is the level-3 cache of family 0xF model 6 (Xeon MP) and the level-2 cache of
-// every other processor.
-enum class Only { Any, NotXeonMp, XeonMp };
+// Descriptor 0x49 is the level-3 cache of family 0xF model 6 and the level-2 cache of every other
+// processor.
+enum class Only { Any, NotFamilyFModel6, FamilyFModel6 };
 
 struct Descriptor {
   std::uint8_t code;
@@ -66,7 +66,7 @@ const Descriptor kLevel2[] = {
     {0x3E, 512, 4, 64, A},   {0x41, 128, 4, 32, A},
     {0x42, 256, 4, 32, A},   {0x43, 512, 4, 32, A},
     {0x44, 1024, 4, 32, A},  {0x45, 2048, 4, 32, A},
-    {0x48, 3072, 12, 64, A}, {0x49, 4096, 16, 64, Only::NotXeonMp},
+    {0x48, 3072, 12, 64, A}, {0x49, 4096, 16, 64, Only::NotFamilyFModel6},
     {0x4E, 6144, 24, 64, A}, {0x78, 1024, 4, 64, A},
     {0x79, 128, 8, 64, A},   {0x7A, 256, 8, 64, A},
     {0x7B, 512, 8, 64, A},   {0x7C, 1024, 8, 64, A},
@@ -87,7 +87,7 @@ const Descriptor kLevel3[] = {
     {0x29, 4096, 8, 64, A},
     {0x46, 4096, 4, 64, A},
     {0x47, 8192, 8, 64, A},
-    {0x49, 4096, 16, 64, Only::XeonMp},
+    {0x49, 4096, 16, 64, Only::FamilyFModel6},
     {0x4A, 6144, 12, 64, A},
     {0x4B, 8192, 16, 64, A},
     {0x4C, 12288, 12, 64, A},
@@ -114,7 +114,7 @@ class Decoder {
   Decoder(const Leaf2Descriptors& descriptors, const ProcessorSignature& signature,
           const InstanceCounts& counts, ReportText& report)
       : descriptors_(descriptors),
-        xeonMp_(signature.family == 0xF && signature.model == 6),
+        familyFModel6_(signature.family == 0xF && signature.model == 6),
         level1_(countPrefix(counts.level1)),
         level2_(countPrefix(counts.level2)),
         report_(report) {}
@@ -124,8 +124,8 @@ class Decoder {
   const Descriptor* first(const Descriptor (&section)[N]) const {
     for (const Descriptor& entry : section) {
       if (!descriptors_.has(entry.code)) continue;
-      if (entry.only == Only::NotXeonMp && xeonMp_) continue;
-      if (entry.only == Only::XeonMp && !xeonMp_) continue;
+      if (entry.only == Only::NotFamilyFModel6 && familyFModel6_) continue;
+      if (entry.only == Only::FamilyFModel6 && !familyFModel6_) continue;
       return &entry;
     }
     return nullptr;
@@ -171,7 +171,7 @@ class Decoder {
 
  private:
   const Leaf2Descriptors& descriptors_;
-  const bool xeonMp_;
+  const bool familyFModel6_;
   const std::string level1_;
   const std::string level2_;
   ReportText& report_;

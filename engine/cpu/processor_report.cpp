@@ -1,6 +1,8 @@
 #include "cpu/processor_report.h"
 
+#include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "cpu/extended_cache_lines.h"
 #include "cpu/feature_groups.h"
