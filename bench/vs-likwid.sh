@@ -5,7 +5,8 @@
 #   bench/vs-likwid.sh [BUILD_DIR]        (default: build; the engine is BUILD_DIR/engine/RAM.exe)
 #
 # Environment: CPU (the core both programs are pinned to, default 0), RUNS (measurements per
-# figure, default 3; the best is shown, as other work on the machine only ever slows a run down),
+# figure, default 3; the runs alternate between the two programs and the best is shown, as other
+# work on the machine only ever slows a run down),
 # PASS_GB (the engine's -g, default 16; the engine also runs with twice that, see below).
 #
 # The pairs, one thread on one core each (taskset for the engine; likwid-bench pins its one-thread
@@ -29,8 +30,8 @@
 # Once per measurement costs: the engine times the first touch of a buffer it has not written
 # before timing (the write kernels' block, the memory tests' destination), as it is designed to;
 # likwid-bench initialises its arrays first. Where the system is slow to hand out fresh pages (a
-# virtual machine can take 1 s per GB) this cost dominates the write figures of the largest
-# blocks. So the engine also runs with twice the pass volume: the difference of the two times is
+# virtual machine can take 10 us per 4 KB page) this cost dominates the write figures of the
+# largest blocks. So the engine also runs with twice the pass volume: the difference of the two times is
 # the time of the extra passes alone, and "steady" is the engine's rate over them, which leaves
 # out every once-per-measurement cost. The ratio column compares the figures the engine prints,
 # the steady ratio compares the kernels' loops.
@@ -76,33 +77,41 @@ likwid_rate() {  # kernel, working set in bytes
     awk '/^MByte\/s:/ { printf "%.0f\n", $2 * 1e6 }'
 }
 
-# Every figure for one engine block test id at one pass volume, by level, best of the runs.
-declare -A engine_block
-engine_blocks() {  # id, pass volume in GB
-  local outputs=() run level
-  for ((run = 0; run < runs; run++)); do
-    outputs+=("$(taskset -c "$cpu" "$engine" -b"$1" -g"$2" -m"$largest_block_mb")")
+# Every figure of every run, one per line under its key; the table shows the best.
+declare -A figures
+record() { figures[$1]+="$2"$'\n'; }
+best_of() { printf '%s' "${figures[$1]}" | best; }
+
+block_pairs=("11 load_sse SSE read" "10 store_sse SSE write" "16 store_mem_sse SSE nt write")
+
+# One run of everything. The runs alternate between the engine and likwid-bench, so both sample
+# the same stretches of time on a machine shared with other work.
+measure_once() {
+  local pair id kernel name g level output mb array
+  for pair in "${block_pairs[@]}"; do
+    read -r id kernel name <<< "$pair"
+    for g in "$pass_gb" "$double_gb"; do
+      output=$(taskset -c "$cpu" "$engine" -b"$id" -g"$g" -m"$largest_block_mb")
+      for level in "${levels[@]}"; do
+        record "$id.$g.$level" "$(block_figure "${block_kb[$level]}" <<< "$output")"
+      done
+    done
+    for level in "${levels[@]}"; do
+      record "$kernel.$level" "$(likwid_rate "$kernel" $((block_kb[$level] * 1024)))"
+    done
   done
   for level in "${levels[@]}"; do
-    engine_block[$1.$2.$level]=$(printf '%s\n' "${outputs[@]}" |
-      block_figure "${block_kb[$level]}" | best)
+    mb=${array_mb[$level]}
+    [ -n "$mb" ] || continue
+    for g in "$pass_gb" "$double_gb"; do
+      output=$(taskset -c "$cpu" "$engine" -b12 -g"$g" -m"$mb")
+      record "Copy.$g.$level" "$(memory_figure Copy <<< "$output")"
+      record "Triad.$g.$level" "$(memory_figure Triad <<< "$output")"
+    done
+    array=$((mb * 1048576))
+    record "copy_sse.$level" "$(likwid_rate copy_sse $((2 * array)))"
+    record "stream_sp_sse.$level" "$(likwid_rate stream_sp_sse $((3 * array)))"
   done
-}
-
-# Copy and Triad of the SSE memory test at one array size and pass volume, best of the runs.
-declare -A engine_memory
-engine_memories() {  # array size in MB, pass volume in GB
-  local outputs=() run
-  for ((run = 0; run < runs; run++)); do
-    outputs+=("$(taskset -c "$cpu" "$engine" -b12 -g"$2" -m"$1")")
-  done
-  engine_memory[Copy.$1.$2]=$(printf '%s\n' "${outputs[@]}" | memory_figure Copy | best)
-  engine_memory[Triad.$1.$2]=$(printf '%s\n' "${outputs[@]}" | memory_figure Triad | best)
-}
-
-likwid_best() {  # kernel, working set in bytes
-  local run
-  for ((run = 0; run < runs; run++)); do likwid_rate "$1" "$2"; done | best
 }
 
 # One line of the table. The engine's volume per measurement is g x `volume` GB; its rates at
@@ -122,34 +131,27 @@ row() {  # level, pair, working set text, volume, engine rate at g, engine rate 
 
 echo "Engine: $engine; $(likwid-bench -v 2>&1 | head -1)"
 echo "CPU $cpu: $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)"
-echo "Caches: L1d $((l1 / 1024)) KB, L2 $(($(cache_size 2) / 1024)) KB, L3 $(($(cache_size 3) / 1048576)) MB"
+echo "Caches: L1d $((l1 / 1024)) KB, L2 $(($(cache_size 2) / 1024)) KB," \
+  "L3 $(($(cache_size 3) / 1048576)) MB"
 echo "Best of $runs runs each; engine -g $pass_gb (steady: -g $pass_gb and -g $double_gb)"
 echo
 
-for id in 11 10 16; do
-  for g in "$pass_gb" "$double_gb"; do engine_blocks "$id" "$g"; done
-done
-for level in "${levels[@]}"; do
-  [ -n "${array_mb[$level]}" ] || continue
-  for g in "$pass_gb" "$double_gb"; do engine_memories "${array_mb[$level]}" "$g"; done
-done
+for ((run = 0; run < runs; run++)); do measure_once; done
 
 printf "%-4s %-34s %-11s %14s %14s %7s %14s %7s\n" level pair "set" "engine B/s" "likwid B/s" \
   ratio "steady B/s" steady
 for level in "${levels[@]}"; do
   kb=${block_kb[$level]}
-  bytes=$((kb * 1024))
-  for pair in "11 load_sse SSE read" "10 store_sse SSE write" "16 store_mem_sse SSE nt write"; do
+  for pair in "${block_pairs[@]}"; do
     read -r id kernel name <<< "$pair"
-    row "$level" "$name ($id) / $kernel" "${kb} KB" 1 "${engine_block[$id.$pass_gb.$level]}" \
-      "${engine_block[$id.$double_gb.$level]}" "$(likwid_best "$kernel" "$bytes")"
+    row "$level" "$name ($id) / $kernel" "${kb} KB" 1 "$(best_of "$id.$pass_gb.$level")" \
+      "$(best_of "$id.$double_gb.$level")" "$(best_of "$kernel.$level")"
   done
   mb=${array_mb[$level]}
   [ -n "$mb" ] || continue
-  array=$((mb * 1048576))
-  row "$level" "SSE Copy (12) / copy_sse" "2 x ${mb} MB" 2 "${engine_memory[Copy.$mb.$pass_gb]}" \
-    "${engine_memory[Copy.$mb.$double_gb]}" "$(likwid_best copy_sse $((2 * array)))"
+  row "$level" "SSE Copy (12) / copy_sse" "2 x ${mb} MB" 2 "$(best_of "Copy.$pass_gb.$level")" \
+    "$(best_of "Copy.$double_gb.$level")" "$(best_of "copy_sse.$level")"
   row "$level" "SSE Triad (12) / stream_sp_sse" "3 x ${mb} MB" 3 \
-    "${engine_memory[Triad.$mb.$pass_gb]}" "${engine_memory[Triad.$mb.$double_gb]}" \
-    "$(likwid_best stream_sp_sse $((3 * array)))"
+    "$(best_of "Triad.$pass_gb.$level")" "$(best_of "Triad.$double_gb.$level")" \
+    "$(best_of "stream_sp_sse.$level")"
 done

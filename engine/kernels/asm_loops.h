@@ -1,8 +1,9 @@
 // Assembler text shared by the kernels: the unrolling directives and the pass and chunk loops.
 //
 // Operands are named, so the compiler maps arguments to registers for both x86-64 and i386 and
-// no kernel deals with a calling convention. Counters and saved pointers are "rm" operands:
-// on i386 the compiler moves them to the stack when the data registers need every register.
+// no kernel deals with a calling convention. The pass counter, the saved pointers and the end
+// pointer are "rm" operands: on i386 the compiler keeps them on the stack when the kernel's own
+// registers leave none for them.
 //
 // Offsets inside a chunk come from the assembler symbol .Lo, which VK_REPEAT steps, so a group
 // of instructions is written once and repeated by `.rept` rather than copied by hand.

@@ -27,7 +27,13 @@
 
 #define MMX_LOAD_CONSTANT "movq %[constant], %%mm7\n\t"
 
+namespace engine {
+namespace kernels {
+
 // The lane patterns: 33 and 55 fill a and b, 77 is the scale constant.
 constexpr std::uint64_t kMmxLanes33 = 0x0021002100210021;
 constexpr std::uint64_t kMmxLanes55 = 0x0037003700370037;
 constexpr std::uint64_t kMmxLanes77 = 0x004d004d004d004d;
+
+}  // namespace kernels
+}  // namespace engine

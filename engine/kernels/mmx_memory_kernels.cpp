@@ -12,7 +12,7 @@
     const Sweep sweep = sweepOf(arrays.a, bytes, 256, passes);                              \
     if (sweep.empty()) return;                                                              \
     char *a, *b, *c;                                                                        \
-    const std::uint64_t constant = kMmxLanes77;                                             \
+    const std::uint64_t constant = kernels::kMmxLanes77;                                    \
     asm volatile(before VK_MEMORY_PASSES(VK_RESTORE_##abc, VK_ADVANCE_##abc(256),           \
                                          VK_REPEAT(8, 32, group))                           \
                  "emms\n\t"                                                                 \
@@ -29,8 +29,8 @@ using kernels::Sweep;
 using kernels::sweepOf;
 
 void mmxFill(const Arrays& arrays, std::size_t bytes, int sources) {
-  kernels::fillMmxLanes(arrays.a, bytes, kMmxLanes33);
-  if (sources == 2) kernels::fillMmxLanes(arrays.b, bytes, kMmxLanes55);
+  kernels::fillMmxLanes(arrays.a, bytes, kernels::kMmxLanes33);
+  if (sources == 2) kernels::fillMmxLanes(arrays.b, bytes, kernels::kMmxLanes55);
 }
 
 MMX_KERNEL(mmxCopy, AB, "", MMX_LOAD4(".Lo", "%[a]") MMX_STORE4("movq", ".Lo", "%[b]"))

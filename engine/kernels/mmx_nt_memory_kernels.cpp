@@ -28,10 +28,11 @@
     if (sweep.empty()) return;                                                              \
     char *a, *b, *c;                                                                        \
     const char* const lastChunk = sweep.end - 256;                                          \
-    const std::uint64_t constant = kMmxLanes77;                                             \
-    asm volatile(before VK_MEMORY_PASSES_LAST_APART(VK_RESTORE_##abc, VK_ADVANCE_##abc(256), \
-                                                    MMXNT_PREFETCHING_##abc##_CHUNK(prefetch, group), \
-                                                    VK_REPEAT(8, 32, group(".Lo")))         \
+    const std::uint64_t constant = kernels::kMmxLanes77;                                    \
+    asm volatile(before VK_MEMORY_PASSES_LAST_APART(                                        \
+                     VK_RESTORE_##abc, VK_ADVANCE_##abc(256),                               \
+                     MMXNT_PREFETCHING_##abc##_CHUNK(prefetch, group),                      \
+                     VK_REPEAT(8, 32, group(".Lo")))                                        \
                  "emms\n\t"                                                                 \
                  : [a] "=&r"(a), [b] "=&r"(b), [c] "=&r"(c), [passes] "+rm"(passes)         \
                  : [a0] "rm"(sweep.begin), [b0] "rm"(arrays.b), [c0] "rm"(arrays.c),       \
@@ -53,8 +54,8 @@ using kernels::Sweep;
 using kernels::sweepOf;
 
 void mmxNtFill(const Arrays& arrays, std::size_t bytes, int sources) {
-  kernels::fillMmxLanesNonTemporal(arrays.a, bytes, kMmxLanes33);
-  if (sources == 2) kernels::fillMmxLanesNonTemporal(arrays.b, bytes, kMmxLanes55);
+  kernels::fillMmxLanesNonTemporal(arrays.a, bytes, kernels::kMmxLanes33);
+  if (sources == 2) kernels::fillMmxLanesNonTemporal(arrays.b, bytes, kernels::kMmxLanes55);
 }
 
 MMXNT_KERNELS(Nta, "prefetchnta")

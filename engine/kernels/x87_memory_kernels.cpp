@@ -12,10 +12,10 @@
   "fstpl .Lo+8(" dst ")\n\t"                                                                \
   "fstpl .Lo(" dst ")\n\t"
 
-// ln 2 sits below the values loaded so far: at st(1) for the first, st(4) for the fourth.
 #define X87_COPY_GROUP                                                                      \
   "fldl .Lo(%[a])\n\tfldl .Lo+8(%[a])\n\tfldl .Lo+16(%[a])\n\tfldl .Lo+24(%[a])\n\t"        \
   X87_STORE4("%[b]")
+// ln 2 sits below the values loaded so far: at st(1) for the first, st(4) for the fourth.
 #define X87_SCALE_GROUP                                                                     \
   "fldl .Lo(%[a])\n\tfmul %%st(1), %%st\n\t"                                                \
   "fldl .Lo+8(%[a])\n\tfmul %%st(2), %%st\n\t"                                              \
