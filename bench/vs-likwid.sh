@@ -6,8 +6,8 @@
 #
 # Environment: CPU (the core both programs are pinned to, default 0), RUNS (measurements per
 # figure, default 3; the runs alternate between the two programs and the best is shown, as other
-# work on the machine only ever slows a run down),
-# PASS_GB (the engine's -g, default 16; the engine also runs with twice that, see below).
+# work on the machine only ever slows a run down), PASS_GB (the engine's -g, default 16; the
+# engine also runs with twice that, see below).
 #
 # The pairs, one thread on one core each (taskset for the engine; likwid-bench pins its one-thread
 # workgroup itself):
@@ -31,10 +31,10 @@
 # before timing (the write kernels' block, the memory tests' destination), as it is designed to;
 # likwid-bench initialises its arrays first. Where the system is slow to hand out fresh pages (a
 # virtual machine can take 10 us per 4 KB page) this cost dominates the write figures of the
-# largest blocks. So the engine also runs with twice the pass volume: the difference of the two times is
-# the time of the extra passes alone, and "steady" is the engine's rate over them, which leaves
-# out every once-per-measurement cost. The ratio column compares the figures the engine prints,
-# the steady ratio compares the kernels' loops.
+# largest blocks. So the engine also runs with twice the pass volume: the difference of the two
+# times is the time of the extra passes alone, and "steady" is the engine's rate over them, which
+# leaves out every once-per-measurement cost. The ratio column compares the figures the engine
+# prints, the steady ratio compares the kernels' loops.
 set -euo pipefail
 
 build=${1:-build}
