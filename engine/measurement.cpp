@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "counter.h"
+#include "memory_advice.h"
 
 namespace engine {
 
@@ -15,11 +16,13 @@ MeasurementArrays::MeasurementArrays(Placement placement, int count, std::size_t
         release();
         return;
       }
+      adviseLargePages(arrays_[i], bytes);
     }
   } else {
     if (bytes > (SIZE_MAX - kPageSize) / count) return;
     allocations_[0] = std::malloc(count * bytes + kPageSize);
     if (allocations_[0] == nullptr) return;
+    adviseLargePages(allocations_[0], count * bytes + kPageSize);
     const std::uintptr_t first = pageBoundaryAbove(reinterpret_cast<std::uintptr_t>(allocations_[0]));
     for (int i = 0; i < count; ++i) arrays_[i] = reinterpret_cast<void*>(first + i * bytes);
   }
