@@ -9,13 +9,13 @@ namespace platform {
 // several ways ("ram.exe" and "RAM.exe" name the same file).
 
 enum class EntryKind {
-    Any,     // a file, a folder or anything else of that name counts
-    File,    // a regular file, or a link to one
-    Folder,  // a folder, or a link to one
+  Any,     // a file, a folder or anything else of that name counts
+  File,    // a regular file, or a link to one
+  Folder,  // a folder, or a link to one
 };
 
-// The path of the entry of `folder` whose name equals `name` in any letter case, spelled as it is on
-// disk. The exact spelling wins; among other spellings, the first in byte order. Empty when the
+// The path of the entry of `folder` whose name equals `name` in any letter case, spelled as it is
+// on disk. The exact spelling wins; among other spellings, the first in byte order. Empty when the
 // folder holds no entry of that name and kind, or cannot be read.
 std::optional<std::string> FindInFolder(const std::string& folder, const std::string& name,
                                         EntryKind kind = EntryKind::Any);

@@ -6,10 +6,10 @@ namespace platform {
 
 // A folder the program needs, or why there is none.
 struct FolderResult {
-    std::string path;   // empty on failure
-    std::string error;  // empty on success
+  std::string path;   // empty on failure
+  std::string error;  // empty on success
 
-    bool ok() const { return !path.empty(); }
+  bool ok() const { return !path.empty(); }
 };
 
 // The user's own data folder, ${XDG_DATA_HOME:-~/.local/share}/vantora, created private when

@@ -1,14 +1,14 @@
-#include "folders.h"
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <system_error>
 
 #include "environment.h"
 #include "file_lookup.h"
+#include "folders.h"
 #include "private_folder.h"
-
-#include <filesystem>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <system_error>
-#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -16,84 +16,84 @@ namespace {
 std::string UserSuffix() { return "vantora-" + std::to_string(::geteuid()); }
 
 std::string HomeFolder() {
-    std::string home = EnvironmentValue("HOME");
-    if (home.empty()) {
-        if (const passwd* entry = ::getpwuid(::geteuid())) {
-            home = entry->pw_dir;
-        }
+  std::string home = EnvironmentValue("HOME");
+  if (home.empty()) {
+    if (const passwd* entry = ::getpwuid(::geteuid())) {
+      home = entry->pw_dir;
     }
-    return home;
+  }
+  return home;
 }
 
 FolderResult Private(const std::string& path) {
-    std::string error;
-    if (!EnsurePrivateFolder(path, error)) {
-        return {{}, error};
-    }
-    return {path, {}};
+  std::string error;
+  if (!EnsurePrivateFolder(path, error)) {
+    return {{}, error};
+  }
+  return {path, {}};
 }
 
 }  // namespace
 
 FolderResult UserDataFolder() {
-    std::string dataHome = EnvironmentValue("XDG_DATA_HOME");
-    if (dataHome.empty()) {
-        const std::string home = HomeFolder();
-        if (home.empty()) {
-            return {{}, "the home folder is unknown"};
-        }
-        dataHome = home + "/.local/share";
+  std::string dataHome = EnvironmentValue("XDG_DATA_HOME");
+  if (dataHome.empty()) {
+    const std::string home = HomeFolder();
+    if (home.empty()) {
+      return {{}, "the home folder is unknown"};
     }
-    std::error_code ignored;
-    std::filesystem::create_directories(dataHome, ignored);
-    return Private(dataHome + "/vantora");
+    dataHome = home + "/.local/share";
+  }
+  std::error_code ignored;
+  std::filesystem::create_directories(dataHome, ignored);
+  return Private(dataHome + "/vantora");
 }
 
 FolderResult WinDir() {
-    const std::string winDir = EnvironmentValue("WinDir");
-    if (!winDir.empty()) {
-        return {winDir, {}};
-    }
-    return UserDataFolder();
+  const std::string winDir = EnvironmentValue("WinDir");
+  if (!winDir.empty()) {
+    return {winDir, {}};
+  }
+  return UserDataFolder();
 }
 
 std::string SysFolder(const std::string& winDir) {
-    return FindInFolder(winDir, "Syswow64", EntryKind::Folder) ? "Syswow64" : "System32";
+  return FindInFolder(winDir, "Syswow64", EntryKind::Folder) ? "Syswow64" : "System32";
 }
 
 FolderResult TempFolder() {
-    const std::string temp = EnvironmentValue("TEMP");
-    if (!temp.empty()) {
-        ::mkdir(temp.c_str(), 0700);
-        if (IsPrivateFolder(temp)) {
-            return {temp, {}};
-        }
-        return Private(temp + "/" + UserSuffix());
+  const std::string temp = EnvironmentValue("TEMP");
+  if (!temp.empty()) {
+    ::mkdir(temp.c_str(), 0700);
+    if (IsPrivateFolder(temp)) {
+      return {temp, {}};
     }
-    const std::string runtime = EnvironmentValue("XDG_RUNTIME_DIR");
-    if (!runtime.empty() && IsPrivateFolder(runtime)) {
-        return Private(runtime + "/vantora");
-    }
-    std::string base = EnvironmentValue("TMPDIR");
-    if (base.empty()) {
-        base = "/tmp";
-    }
-    return Private(base + "/" + UserSuffix());
+    return Private(temp + "/" + UserSuffix());
+  }
+  const std::string runtime = EnvironmentValue("XDG_RUNTIME_DIR");
+  if (!runtime.empty() && IsPrivateFolder(runtime)) {
+    return Private(runtime + "/vantora");
+  }
+  std::string base = EnvironmentValue("TMPDIR");
+  if (base.empty()) {
+    base = "/tmp";
+  }
+  return Private(base + "/" + UserSuffix());
 }
 
 std::string ProgramFolder() {
-    std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : executable.parent_path().string();
+  std::error_code error;
+  const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : executable.parent_path().string();
 }
 
 std::string ProgramWriteFolder(const std::string& programFolder, const std::string& dataFolder) {
-    struct stat info {};
-    const bool onlyUsersToWrite = !programFolder.empty() &&
-                                  ::stat(programFolder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-                                  (info.st_mode & (S_IWGRP | S_IWOTH)) == 0 &&
-                                  ::access(programFolder.c_str(), W_OK) == 0;
-    return onlyUsersToWrite ? programFolder : dataFolder;
+  struct stat info {};
+  const bool onlyUsersToWrite =
+      !programFolder.empty() && ::stat(programFolder.c_str(), &info) == 0 &&
+      S_ISDIR(info.st_mode) && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0 &&
+      ::access(programFolder.c_str(), W_OK) == 0;
+  return onlyUsersToWrite ? programFolder : dataFolder;
 }
 
 }  // namespace platform

@@ -6,13 +6,13 @@
 namespace platform {
 
 struct FileRead {
-    enum class Status {
-        Ok,
-        Missing,  // no entry of that name
-        Failed,   // it exists but cannot be read (a folder, no permission, an I/O error)
-    };
-    Status status = Status::Missing;
-    std::string content;
+  enum class Status {
+    Ok,
+    Missing,  // no entry of that name
+    Failed,   // it exists but cannot be read (a folder, no permission, an I/O error)
+  };
+  Status status = Status::Missing;
+  std::string content;
 };
 
 FileRead ReadWholeFile(const std::string& path);

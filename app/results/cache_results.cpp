@@ -9,13 +9,14 @@
 namespace results {
 namespace {
 
-constexpr std::array<const char*, 6> kFamilyWords = {"Integer", "Float", "MMX", "SSE", "MMX NT", "SSE NT"};
+constexpr std::array<const char*, 6> kFamilyWords = {"Integer", "Float",  "MMX",
+                                                     "SSE",     "MMX NT", "SSE NT"};
 
 struct BlockRow {
-    const char* search;  // one-digit sizes lead with a blank so " 4 Kb block" misses "64 Kb block"
-    const char* key;
-    const char* readLabel;
-    const char* writeLabel;
+  const char* search;  // one-digit sizes lead with a blank so " 4 Kb block" misses "64 Kb block"
+  const char* key;
+  const char* readLabel;
+  const char* writeLabel;
 };
 
 constexpr std::array<BlockRow, 16> kBlockRows = {{
@@ -41,51 +42,51 @@ constexpr std::array<BlockRow, 16> kBlockRows = {{
 constexpr std::size_t kFigureColumn = 38;
 
 bool EndsWith(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
 }  // namespace
 
 CacheResults LogCache(std::string_view dosBox, int cPage, int rw, FigureStore& store,
                       const QLocale& locale) {
-    CacheResults results;
-    results.readColumn = rw == 2;
-    if (cPage < 0 || cPage >= static_cast<int>(kFamilyWords.size())) {
-        return results;
-    }
-    const std::string section = std::string(kFamilyWords[cPage]) + (rw == 2 ? "2" : "1");
-
-    for (const std::string_view line : OutputLines(dosBox)) {
-        if (IsBlankLine(line)) {
-            continue;
-        }
-        std::string cut = NormaliseToBytesPerSecond(
-            std::string(line.size() > kFigureColumn ? line.substr(kFigureColumn) : std::string_view()));
-        // Only a figure in bytes per second is stored and compared; the figure of an earlier line
-        // never stands in for a line that has none.
-        std::optional<double> figure;
-        if (EndsWith(cut, "Bps")) {
-            figure = LeadingNumber(std::string_view(cut).substr(0, cut.size() - 3));
-            if (figure) {
-                cut = FormatFigure(*figure, locale);
-            }
-        }
-        for (std::size_t k = 0; k < kBlockRows.size(); ++k) {
-            const BlockRow& row = kBlockRows[k];
-            if (!platform::ContainsNoCase(line, row.search)) {
-                continue;
-            }
-            std::string text = cut;
-            if (figure) {
-                const std::string previous = store.Previous(section, row.key);
-                store.Store(section, row.key, *figure);
-                text += FormatComparison(*figure, previous, locale);
-            }
-            results.log += (results.readColumn ? row.readLabel : row.writeLabel) + text + "\r\n";
-            results.fields[k] = std::move(text);
-        }
-    }
+  CacheResults results;
+  results.readColumn = rw == 2;
+  if (cPage < 0 || cPage >= static_cast<int>(kFamilyWords.size())) {
     return results;
+  }
+  const std::string section = std::string(kFamilyWords[cPage]) + (rw == 2 ? "2" : "1");
+
+  for (const std::string_view line : OutputLines(dosBox)) {
+    if (IsBlankLine(line)) {
+      continue;
+    }
+    std::string cut = NormaliseToBytesPerSecond(
+        std::string(line.size() > kFigureColumn ? line.substr(kFigureColumn) : std::string_view()));
+    // Only a figure in bytes per second is stored and compared; the figure of an earlier line
+    // never stands in for a line that has none.
+    std::optional<double> figure;
+    if (EndsWith(cut, "Bps")) {
+      figure = LeadingNumber(std::string_view(cut).substr(0, cut.size() - 3));
+      if (figure) {
+        cut = FormatFigure(*figure, locale);
+      }
+    }
+    for (std::size_t k = 0; k < kBlockRows.size(); ++k) {
+      const BlockRow& row = kBlockRows[k];
+      if (!platform::ContainsNoCase(line, row.search)) {
+        continue;
+      }
+      std::string text = cut;
+      if (figure) {
+        const std::string previous = store.Previous(section, row.key);
+        store.Store(section, row.key, *figure);
+        text += FormatComparison(*figure, previous, locale);
+      }
+      results.log += (results.readColumn ? row.readLabel : row.writeLabel) + text + "\r\n";
+      results.fields[k] = std::move(text);
+    }
+  }
+  return results;
 }
 
 }  // namespace results

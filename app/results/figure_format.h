@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QLocale>
-
 #include <string>
 #include <string_view>
 

@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QLocale>
-
 #include <string>
 
 namespace results {

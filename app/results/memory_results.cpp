@@ -13,11 +13,12 @@ constexpr const char* kSection = "MEM Test";
 
 // The store key prefix of each memory row. Rows 1 to 3 store under another family's word than
 // their caption; stored files and comparisons rely on these keys, misspelling included.
-constexpr std::array<const char*, 6> kKeyPrefixes = {"Interger", "Float", "MMX", "SSE", "MMX NT", "SSE NT"};
+constexpr std::array<const char*, 6> kKeyPrefixes = {"Interger", "Float",  "MMX",
+                                                     "SSE",      "MMX NT", "SSE NT"};
 
 struct Subtest {
-    const char* word;
-    const char* logLabel;
+  const char* word;
+  const char* logLabel;
 };
 
 constexpr std::array<Subtest, 5> kSubtests = {{
@@ -33,68 +34,68 @@ constexpr std::size_t kAverage = 4;
 constexpr std::size_t kFigureColumn = 21;
 
 std::string PrefetchTag(std::string_view line) {
-    std::string tag;
-    if (platform::ContainsNoCase(line, "NTA")) {
-        tag = "NTA";
-    }
-    if (platform::ContainsNoCase(line, "T0")) {
-        tag = "T0";
-    }
-    return tag;
+  std::string tag;
+  if (platform::ContainsNoCase(line, "NTA")) {
+    tag = "NTA";
+  }
+  if (platform::ContainsNoCase(line, "T0")) {
+    tag = "T0";
+  }
+  return tag;
 }
 
 // The number before the first "Bps" (any case); nothing without the unit or without a number.
 std::optional<double> FigureBeforeUnit(std::string_view cut) {
-    const std::size_t unit = platform::FindNoCase(cut, "Bps");
-    if (unit == std::string_view::npos) {
-        return std::nullopt;
-    }
-    return LeadingNumber(cut.substr(0, unit));
+  const std::size_t unit = platform::FindNoCase(cut, "Bps");
+  if (unit == std::string_view::npos) {
+    return std::nullopt;
+  }
+  return LeadingNumber(cut.substr(0, unit));
 }
 
 }  // namespace
 
 MemoryResults LogMEM(std::string_view dosBox, int ii, FigureStore& store, const QLocale& locale) {
-    MemoryResults results;
-    if (ii < 0 || ii >= static_cast<int>(kKeyPrefixes.size())) {
-        return results;
-    }
-    for (const std::string_view line : OutputLines(dosBox)) {
-        if (IsBlankLine(line)) {
-            continue;
-        }
-        const std::string tag = PrefetchTag(line);
-        for (std::size_t s = 0; s < kSubtests.size(); ++s) {
-            const Subtest& subtest = kSubtests[s];
-            if (!platform::ContainsNoCase(line, subtest.word)) {
-                continue;
-            }
-            const std::string key = std::string(kKeyPrefixes[ii]) + " " + subtest.word;
-            std::string cut = NormaliseToBytesPerSecond(
-                std::string(line.size() > kFigureColumn ? line.substr(kFigureColumn) : std::string_view()));
-            const std::optional<double> figure = FigureBeforeUnit(cut);
-            std::string field = cut;
-            std::string logText = cut;
-            if (figure) {
-                const std::string text = FormatFigure(*figure, locale);
-                const std::string previous = store.Previous(kSection, key);
-                store.Store(kSection, key, *figure);
-                const std::string comparison = FormatComparison(*figure, previous, locale);
-                field = text + comparison;
-                logText = field;
-                // A tag only goes with a comparison; the log leaves it off the average.
-                if (!comparison.empty() && !tag.empty()) {
-                    field += " " + tag;
-                    if (s != kAverage) {
-                        logText += " " + tag;
-                    }
-                }
-            }
-            results.log += subtest.logLabel + logText + "\r\n";
-            results.fields[s] = std::move(field);
-        }
-    }
+  MemoryResults results;
+  if (ii < 0 || ii >= static_cast<int>(kKeyPrefixes.size())) {
     return results;
+  }
+  for (const std::string_view line : OutputLines(dosBox)) {
+    if (IsBlankLine(line)) {
+      continue;
+    }
+    const std::string tag = PrefetchTag(line);
+    for (std::size_t s = 0; s < kSubtests.size(); ++s) {
+      const Subtest& subtest = kSubtests[s];
+      if (!platform::ContainsNoCase(line, subtest.word)) {
+        continue;
+      }
+      const std::string key = std::string(kKeyPrefixes[ii]) + " " + subtest.word;
+      std::string cut = NormaliseToBytesPerSecond(std::string(
+          line.size() > kFigureColumn ? line.substr(kFigureColumn) : std::string_view()));
+      const std::optional<double> figure = FigureBeforeUnit(cut);
+      std::string field = cut;
+      std::string logText = cut;
+      if (figure) {
+        const std::string text = FormatFigure(*figure, locale);
+        const std::string previous = store.Previous(kSection, key);
+        store.Store(kSection, key, *figure);
+        const std::string comparison = FormatComparison(*figure, previous, locale);
+        field = text + comparison;
+        logText = field;
+        // A tag only goes with a comparison; the log leaves it off the average.
+        if (!comparison.empty() && !tag.empty()) {
+          field += " " + tag;
+          if (s != kAverage) {
+            logText += " " + tag;
+          }
+        }
+      }
+      results.log += subtest.logLabel + logText + "\r\n";
+      results.fields[s] = std::move(field);
+    }
+  }
+  return results;
 }
 
 }  // namespace results

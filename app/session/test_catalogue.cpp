@@ -40,15 +40,15 @@ const std::array<EngineRun, 18> kRuns{{
 }};
 
 bool FeaturePresent(CpuFeature feature, bool hasMMX, bool hasSSE) {
-    switch (feature) {
-        case CpuFeature::MMX:
-            return hasMMX;
-        case CpuFeature::SSE:
-            return hasSSE;
-        case CpuFeature::None:
-            break;
-    }
-    return true;
+  switch (feature) {
+    case CpuFeature::MMX:
+      return hasMMX;
+    case CpuFeature::SSE:
+      return hasSSE;
+    case CpuFeature::None:
+      break;
+  }
+  return true;
 }
 
 }  // namespace
@@ -58,26 +58,26 @@ const std::array<TestBox, 9>& TestBoxes() { return kBoxes; }
 const std::array<EngineRun, 18>& EngineRuns() { return kRuns; }
 
 bool BoxAvailable(const TestBox& box, bool hasMMX, bool hasSSE) {
-    return FeaturePresent(box.gate, hasMMX, hasSSE);
+  return FeaturePresent(box.gate, hasMMX, hasSSE);
 }
 
 bool GroupSelected(int group, const std::array<bool, 9>& checked, bool hasMMX, bool hasSSE) {
-    if (checked[kRunAllBox]) {
-        return true;
+  if (checked[kRunAllBox]) {
+    return true;
+  }
+  for (const TestBox& box : kBoxes) {
+    if (box.group == group) {
+      return checked[box.index] && BoxAvailable(box, hasMMX, hasSSE);
     }
-    for (const TestBox& box : kBoxes) {
-        if (box.group == group) {
-            return checked[box.index] && BoxAvailable(box, hasMMX, hasSSE);
-        }
-    }
-    return false;
+  }
+  return false;
 }
 
 QString RunCommandLine(const EngineRun& run, const QString& enginePath, const QString& testSize,
                        int prefetchMode) {
-    QString line = enginePath + QLatin1String(run.switchText);
-    if (run.usesPrefetch) {
-        line += QString::number(prefetchMode) + QLatin1String(" -g");
-    }
-    return line + testSize;
+  QString line = enginePath + QLatin1String(run.switchText);
+  if (run.usesPrefetch) {
+    line += QString::number(prefetchMode) + QLatin1String(" -g");
+  }
+  return line + testSize;
 }

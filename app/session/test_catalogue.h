@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 
 // What the user can ask for and what each request becomes: the test check boxes, the engine runs
@@ -10,25 +9,25 @@
 enum class CpuFeature { None, MMX, SSE };
 
 struct TestBox {
-    int index;  // into RunTEST
-    const char* caption;
-    int group;  // 0 selects every group
-    CpuFeature gate;
+  int index;  // into RunTEST
+  const char* caption;
+  int group;  // 0 selects every group
+  CpuFeature gate;
 };
 
 enum class ResultRoutine { LogCache, LogMEM };
 
 struct EngineRun {
-    int number;  // order within a series, from 1
-    int group;
-    const char* switchText;
-    const char* caption;  // progress caption, also the heading in the results log
-    ResultRoutine routine;
-    int page;      // CPage
-    int argument;  // RW (1 write, 2 read) for LogCache, the memory row II for LogMEM
-    bool preWait;
-    bool turnsPage;
-    bool usesPrefetch;
+  int number;  // order within a series, from 1
+  int group;
+  const char* switchText;
+  const char* caption;  // progress caption, also the heading in the results log
+  ResultRoutine routine;
+  int page;      // CPage
+  int argument;  // RW (1 write, 2 read) for LogCache, the memory row II for LogMEM
+  bool preWait;
+  bool turnsPage;
+  bool usesPrefetch;
 };
 
 constexpr int kRunAllBox = 0;

@@ -2,7 +2,6 @@
 
 #include <QLocale>
 #include <QString>
-
 #include <array>
 
 constexpr double kSmallestTestSize = 2;

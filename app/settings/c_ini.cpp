@@ -1,8 +1,8 @@
 #include "c_ini.h"
 
-#include "profile_store.h"
-
 #include <algorithm>
+
+#include "profile_store.h"
 
 namespace settings {
 namespace {
@@ -13,20 +13,24 @@ constexpr std::size_t kSectionBuffer = 255;
 }  // namespace
 
 std::string cINI::Value() const {
-    return ReadProfileString(path_, section_, key_, default_, kValueBuffer);
+  return ReadProfileString(path_, section_, key_, default_, kValueBuffer);
 }
 
 void cINI::SetValue(std::string_view text) {
-    std::string value(text);
-    value.erase(std::remove(value.begin(), value.end(), '\0'), value.end());
-    lastReturnCode_ = WriteProfileString(path_, section_, key_, value) ? 1 : 0;
+  std::string value(text);
+  value.erase(std::remove(value.begin(), value.end(), '\0'), value.end());
+  lastReturnCode_ = WriteProfileString(path_, section_, key_, value) ? 1 : 0;
 }
 
-void cINI::DeleteValue() { lastReturnCode_ = WriteProfileString(path_, section_, key_, "") ? 1 : 0; }
+void cINI::DeleteValue() {
+  lastReturnCode_ = WriteProfileString(path_, section_, key_, "") ? 1 : 0;
+}
 
 void cINI::DeleteSection() { lastReturnCode_ = RemoveProfileSection(path_, section_) ? 1 : 0; }
 
-std::string cINI::INISection() const { return ReadProfileKeyNames(path_, section_, kSectionBuffer); }
+std::string cINI::INISection() const {
+  return ReadProfileKeyNames(path_, section_, kSectionBuffer);
+}
 
 void cINI::SetINISection(std::string_view) { DeleteSection(); }
 

@@ -6,28 +6,28 @@ namespace settings {
 
 std::string INIReadWrite::ReadIniValue(const std::string& path, const std::string& section,
                                        const std::string& key) {
-    const bool systemSummary = section == "Processor" || section == "Memory";
-    ini_.SetPath(!systemSummary && !compareFilePath_.empty() ? compareFilePath_ : path);
-    ini_.SetSection(section);
-    ini_.SetKey(key);
-    return ini_.Value();
+  const bool systemSummary = section == "Processor" || section == "Memory";
+  ini_.SetPath(!systemSummary && !compareFilePath_.empty() ? compareFilePath_ : path);
+  ini_.SetSection(section);
+  ini_.SetKey(key);
+  return ini_.Value();
 }
 
 void INIReadWrite::WriteIniValue(const std::string& path, const std::string& section,
                                  const std::string& key, std::string_view value) {
-    ini_.SetPath(path);
-    ini_.SetSection(section);
-    ini_.SetKey(key);
+  ini_.SetPath(path);
+  ini_.SetSection(section);
+  ini_.SetKey(key);
+  ini_.SetValue(value);
+  if (!fullTestFilePath_.empty()) {
+    ini_.SetPath(fullTestFilePath_);
     ini_.SetValue(value);
-    if (!fullTestFilePath_.empty()) {
-        ini_.SetPath(fullTestFilePath_);
-        ini_.SetValue(value);
-    }
+  }
 }
 
 void INIReadWrite::WriteIniValue(const std::string& path, const std::string& section,
                                  const std::string& key, double value) {
-    WriteIniValue(path, section, key, PlainDecimalText(value));
+  WriteIniValue(path, section, key, PlainDecimalText(value));
 }
 
 }  // namespace settings

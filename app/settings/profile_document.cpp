@@ -10,167 +10,167 @@ constexpr std::size_t npos = std::string::npos;
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+  while (!text.empty() && IsBlank(text.front())) {
+    text.remove_prefix(1);
+  }
+  while (!text.empty() && IsBlank(text.back())) {
+    text.remove_suffix(1);
+  }
+  return text;
 }
 
 // The name of a section header line ("[name]"); nothing for other lines.
 std::optional<std::string_view> HeaderName(std::string_view line) {
-    line = Trim(line);
-    if (line.empty() || line.front() != '[') {
-        return std::nullopt;
-    }
-    const auto close = line.find(']');
-    return Trim(line.substr(1, close == npos ? npos : close - 1));
+  line = Trim(line);
+  if (line.empty() || line.front() != '[') {
+    return std::nullopt;
+  }
+  const auto close = line.find(']');
+  return Trim(line.substr(1, close == npos ? npos : close - 1));
 }
 
 struct Entry {
-    std::string_view key;
-    std::string_view value;
+  std::string_view key;
+  std::string_view value;
 };
 
 // A "key=value" line; nothing for other lines.
 std::optional<Entry> EntryOf(std::string_view line) {
-    if (HeaderName(line)) {
-        return std::nullopt;
-    }
-    const auto equals = line.find('=');
-    if (equals == npos) {
-        return std::nullopt;
-    }
-    return Entry{Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
+  if (HeaderName(line)) {
+    return std::nullopt;
+  }
+  const auto equals = line.find('=');
+  if (equals == npos) {
+    return std::nullopt;
+  }
+  return Entry{Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
 }
 
 bool HasLineBreak(std::string_view text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) != npos;
+  return text.find_first_of(std::string_view("\r\n\0", 3)) != npos;
 }
 
 }  // namespace
 
 ProfileDocument::ProfileDocument(std::string_view text) {
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        lines_.emplace_back(line);
-        text.remove_prefix(end == npos ? text.size() : end + 1);
+  while (!text.empty()) {
+    const auto end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (!line.empty() && line.back() == '\r') {
+      line.remove_suffix(1);
     }
+    lines_.emplace_back(line);
+    text.remove_prefix(end == npos ? text.size() : end + 1);
+  }
 }
 
 std::size_t ProfileDocument::FindSection(std::string_view section) const {
-    section = Trim(section);
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const auto name = HeaderName(lines_[i]);
-        if (name && platform::EqualsNoCase(*name, section)) {
-            return i;
-        }
+  section = Trim(section);
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    const auto name = HeaderName(lines_[i]);
+    if (name && platform::EqualsNoCase(*name, section)) {
+      return i;
     }
-    return npos;
+  }
+  return npos;
 }
 
 std::size_t ProfileDocument::SectionEnd(std::size_t header) const {
-    std::size_t end = header + 1;
-    while (end < lines_.size() && !HeaderName(lines_[end])) {
-        ++end;
-    }
-    return end;
+  std::size_t end = header + 1;
+  while (end < lines_.size() && !HeaderName(lines_[end])) {
+    ++end;
+  }
+  return end;
 }
 
 std::optional<std::string> ProfileDocument::Value(std::string_view section,
                                                   std::string_view key) const {
-    const std::size_t header = FindSection(section);
-    if (header == npos) {
-        return std::nullopt;
-    }
-    key = Trim(key);
-    for (std::size_t i = header + 1, end = SectionEnd(header); i < end; ++i) {
-        const auto entry = EntryOf(lines_[i]);
-        if (entry && platform::EqualsNoCase(entry->key, key)) {
-            return std::string(entry->value);
-        }
-    }
+  const std::size_t header = FindSection(section);
+  if (header == npos) {
     return std::nullopt;
+  }
+  key = Trim(key);
+  for (std::size_t i = header + 1, end = SectionEnd(header); i < end; ++i) {
+    const auto entry = EntryOf(lines_[i]);
+    if (entry && platform::EqualsNoCase(entry->key, key)) {
+      return std::string(entry->value);
+    }
+  }
+  return std::nullopt;
 }
 
 std::vector<std::string> ProfileDocument::KeyNames(std::string_view section) const {
-    std::vector<std::string> names;
-    const std::size_t header = FindSection(section);
-    if (header == npos) {
-        return names;
-    }
-    for (std::size_t i = header + 1, end = SectionEnd(header); i < end; ++i) {
-        if (const auto entry = EntryOf(lines_[i])) {
-            names.emplace_back(entry->key);
-        }
-    }
+  std::vector<std::string> names;
+  const std::size_t header = FindSection(section);
+  if (header == npos) {
     return names;
+  }
+  for (std::size_t i = header + 1, end = SectionEnd(header); i < end; ++i) {
+    if (const auto entry = EntryOf(lines_[i])) {
+      names.emplace_back(entry->key);
+    }
+  }
+  return names;
 }
 
 bool ProfileDocument::SetValue(std::string_view section, std::string_view key,
                                std::string_view value) {
-    section = Trim(section);
-    key = Trim(key);
-    if (section.empty() || HasLineBreak(section) || section.find(']') != npos || key.empty() ||
-        HasLineBreak(key) || key.find('=') != npos || key.front() == '[') {
-        return false;
+  section = Trim(section);
+  key = Trim(key);
+  if (section.empty() || HasLineBreak(section) || section.find(']') != npos || key.empty() ||
+      HasLineBreak(key) || key.find('=') != npos || key.front() == '[') {
+    return false;
+  }
+  // A value is a C string to the profile functions: it ends at a NUL.
+  std::string oneLine(value.substr(0, value.find('\0')));
+  for (char& c : oneLine) {
+    if (c == '\r' || c == '\n') {
+      c = ' ';
     }
-    // A value is a C string to the profile functions: it ends at a NUL.
-    std::string oneLine(value.substr(0, value.find('\0')));
-    for (char& c : oneLine) {
-        if (c == '\r' || c == '\n') {
-            c = ' ';
-        }
-    }
+  }
 
-    const std::size_t header = FindSection(section);
-    if (header == npos) {
-        lines_.push_back("[" + std::string(section) + "]");
-        lines_.push_back(std::string(key) + "=" + oneLine);
-        return true;
-    }
-    const std::size_t end = SectionEnd(header);
-    std::size_t lastUsed = header;
-    for (std::size_t i = header + 1; i < end; ++i) {
-        const auto entry = EntryOf(lines_[i]);
-        if (entry && platform::EqualsNoCase(entry->key, key)) {
-            // The key keeps the spelling it has in the file.
-            lines_[i] = std::string(entry->key) + "=" + oneLine;
-            return true;
-        }
-        if (!Trim(lines_[i]).empty()) {
-            lastUsed = i;
-        }
-    }
-    // After the section's last line, before the blank lines that part it from the next one.
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(lastUsed + 1),
-                  std::string(key) + "=" + oneLine);
+  const std::size_t header = FindSection(section);
+  if (header == npos) {
+    lines_.push_back("[" + std::string(section) + "]");
+    lines_.push_back(std::string(key) + "=" + oneLine);
     return true;
+  }
+  const std::size_t end = SectionEnd(header);
+  std::size_t lastUsed = header;
+  for (std::size_t i = header + 1; i < end; ++i) {
+    const auto entry = EntryOf(lines_[i]);
+    if (entry && platform::EqualsNoCase(entry->key, key)) {
+      // The key keeps the spelling it has in the file.
+      lines_[i] = std::string(entry->key) + "=" + oneLine;
+      return true;
+    }
+    if (!Trim(lines_[i]).empty()) {
+      lastUsed = i;
+    }
+  }
+  // After the section's last line, before the blank lines that part it from the next one.
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(lastUsed + 1),
+                std::string(key) + "=" + oneLine);
+  return true;
 }
 
 bool ProfileDocument::RemoveSection(std::string_view section) {
-    bool removed = false;
-    for (std::size_t header = FindSection(section); header != npos; header = FindSection(section)) {
-        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(header),
-                     lines_.begin() + static_cast<std::ptrdiff_t>(SectionEnd(header)));
-        removed = true;
-    }
-    return removed;
+  bool removed = false;
+  for (std::size_t header = FindSection(section); header != npos; header = FindSection(section)) {
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(header),
+                 lines_.begin() + static_cast<std::ptrdiff_t>(SectionEnd(header)));
+    removed = true;
+  }
+  return removed;
 }
 
 std::string ProfileDocument::Text() const {
-    std::string text;
-    for (const std::string& line : lines_) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
+  std::string text;
+  for (const std::string& line : lines_) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
 }
 
 }  // namespace settings

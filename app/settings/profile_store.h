@@ -11,20 +11,21 @@ namespace settings {
 // around a value (ProfileDocument). Every write replaces the whole file in one rename, so a write
 // that fails leaves the file as it was.
 
-// The value of `key` in `section` of the file, else `defaultValue`; like the Windows function with a
-// buffer of `bufferSize` characters, at most bufferSize - 1 of them come back (never half a UTF-8
+// The value of `key` in `section` of the file, else `defaultValue`; like the Windows function with
+// a buffer of `bufferSize` characters, at most bufferSize - 1 of them come back (never half a UTF-8
 // character). A missing or unreadable file reads as absent and is not created.
-std::string ReadProfileString(const std::string& path, std::string_view section, std::string_view key,
-                              std::string_view defaultValue, std::size_t bufferSize);
+std::string ReadProfileString(const std::string& path, std::string_view section,
+                              std::string_view key, std::string_view defaultValue,
+                              std::size_t bufferSize);
 
 // The key names of `section`, each followed by a NUL character, as the Windows function gives them
 // into a buffer of `bufferSize` characters: a list that does not fit is cut to bufferSize - 2.
 std::string ReadProfileKeyNames(const std::string& path, std::string_view section,
                                 std::size_t bufferSize);
 
-// Creates or replaces key=value in `section` (created at the end of the file), creating the file when
-// it is missing. False when the write failed, or the file exists but cannot be read (writing it anew
-// would lose its other entries), or a name cannot be held; the file is then unchanged.
+// Creates or replaces key=value in `section` (created at the end of the file), creating the file
+// when it is missing. False when the write failed, or the file exists but cannot be read (writing
+// it anew would lose its other entries), or a name cannot be held; the file is then unchanged.
 bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value);
 

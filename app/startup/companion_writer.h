@@ -1,8 +1,8 @@
 #pragma once
 
-#include "companion_file.h"
-
 #include <string>
+
+#include "companion_file.h"
 
 // Writes the companion file into `folder` when the folder holds no plain file of that name (in
 // any letter case), byte for byte and executable (0755); an existing file is used as found,

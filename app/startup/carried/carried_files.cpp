@@ -8,6 +8,6 @@ const CompanionFile kPellistoEngineFile{"Pellisto-win32.exe", CompanionFolder::T
                                         kPellistoEngineText};
 
 const std::vector<const CompanionFile*>& CarriedFiles() {
-    static const std::vector<const CompanionFile*> files{&kRamExeFile, &kPellistoEngineFile};
-    return files;
+  static const std::vector<const CompanionFile*> files{&kRamExeFile, &kPellistoEngineFile};
+  return files;
 }

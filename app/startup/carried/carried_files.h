@@ -1,8 +1,8 @@
 #pragma once
 
-#include "companion_file.h"
-
 #include <vector>
+
+#include "companion_file.h"
 
 // The companion files built into the program. Another one joins with one carry_companion_file
 // line in this folder's CMakeLists.txt and one entry here.

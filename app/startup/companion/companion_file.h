@@ -7,7 +7,7 @@
 enum class CompanionFolder { TempFolder, ProgramFolder, SystemFolder };
 
 struct CompanionFile {
-    const char* name;
-    CompanionFolder folder;
-    const HexText& text;
+  const char* name;
+  CompanionFolder folder;
+  const HexText& text;
 };

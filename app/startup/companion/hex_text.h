@@ -12,8 +12,8 @@
 constexpr std::size_t kHexChunkLength = 480;
 
 struct HexText {
-    const char* const* chunks;
-    std::size_t count;
+  const char* const* chunks;
+  std::size_t count;
 };
 
 std::vector<std::string> EncodeHexText(const std::vector<unsigned char>& bytes);

@@ -1,192 +1,189 @@
 #include "dos_outputs.h"
 
-#include "message_box.h"
-#include "sandbox.h"
-
-#include <QTimer>
-
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <QTimer>
+#include <csignal>
+#include <filesystem>
+
+#include "message_box.h"
+#include "sandbox.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 struct Message {
-    std::string text;
-    platform::MsgIcon icon;
+  std::string text;
+  platform::MsgIcon icon;
 };
 
 class DOSOutputsTest : public testing::Test {
-protected:
-    void SetUp() override {
-        previousHandler_ = platform::SetMsgBoxHandler(
-            [this](const std::string& text, platform::MsgButtons, platform::MsgIcon icon,
-                   const std::string&) {
-                messages_.push_back({text, icon});
-                return platform::MsgAnswer::OK;
-            });
-        QObject::connect(&runner_, &DOSOutputs::ReceiveOutputs,
-                         [this](const QString& piece) { pieces_.push_back(piece); });
-        // Run from a private folder, wherever the build tree lies.
-        helper_ = PlaceHelper("helper");
+ protected:
+  void SetUp() override {
+    previousHandler_ =
+        platform::SetMsgBoxHandler([this](const std::string& text, platform::MsgButtons,
+                                          platform::MsgIcon icon, const std::string&) {
+          messages_.push_back({text, icon});
+          return platform::MsgAnswer::OK;
+        });
+    QObject::connect(&runner_, &DOSOutputs::ReceiveOutputs,
+                     [this](const QString& piece) { pieces_.push_back(piece); });
+    // Run from a private folder, wherever the build tree lies.
+    helper_ = PlaceHelper("helper");
+  }
+
+  void TearDown() override { platform::SetMsgBoxHandler(previousHandler_); }
+
+  std::string PlaceHelper(const std::string& relative, fs::perms mode = fs::perms(0755)) {
+    const fs::path target = fs::path(sandbox_.path()) / relative;
+    fs::create_directories(target.parent_path());
+    fs::copy_file(CONSOLE_HELPER, target);
+    fs::permissions(target, mode);
+    return target.string();
+  }
+
+  QString Run(const std::string& arguments) {
+    return runner_.ExecuteCommand(QString::fromStdString(helper_ + " " + arguments));
+  }
+
+  // The pieces joined, each at most 256 bytes and only the last one empty.
+  QString CheckedPieces() const {
+    QString joined;
+    for (std::size_t i = 0; i < pieces_.size(); ++i) {
+      EXPECT_LE(pieces_[i].toUtf8().size(), DOSOutputs::kReadSize) << "piece " << i;
+      EXPECT_EQ(pieces_[i].isEmpty(), i + 1 == pieces_.size()) << "piece " << i;
+      joined += pieces_[i];
     }
+    return joined;
+  }
 
-    void TearDown() override { platform::SetMsgBoxHandler(previousHandler_); }
-
-    std::string PlaceHelper(const std::string& relative, fs::perms mode = fs::perms(0755)) {
-        const fs::path target = fs::path(sandbox_.path()) / relative;
-        fs::create_directories(target.parent_path());
-        fs::copy_file(CONSOLE_HELPER, target);
-        fs::permissions(target, mode);
-        return target.string();
-    }
-
-    QString Run(const std::string& arguments) {
-        return runner_.ExecuteCommand(QString::fromStdString(helper_ + " " + arguments));
-    }
-
-    // The pieces joined, each at most 256 bytes and only the last one empty.
-    QString CheckedPieces() const {
-        QString joined;
-        for (std::size_t i = 0; i < pieces_.size(); ++i) {
-            EXPECT_LE(pieces_[i].toUtf8().size(), DOSOutputs::kReadSize) << "piece " << i;
-            EXPECT_EQ(pieces_[i].isEmpty(), i + 1 == pieces_.size()) << "piece " << i;
-            joined += pieces_[i];
-        }
-        return joined;
-    }
-
-    Sandbox sandbox_;
-    std::string helper_;
-    DOSOutputs runner_;
-    std::vector<QString> pieces_;
-    std::vector<Message> messages_;
-    platform::MsgBoxHandler previousHandler_;
+  Sandbox sandbox_;
+  std::string helper_;
+  DOSOutputs runner_;
+  std::vector<QString> pieces_;
+  std::vector<Message> messages_;
+  platform::MsgBoxHandler previousHandler_;
 };
 
 TEST_F(DOSOutputsTest, StandardOutputAndErrorShareOneStreamInWriteOrder) {
-    const QString expected = "out 1\nerr 1\nout 2\nerr 2\n";
-    EXPECT_EQ(Run("interleave"), expected);
-    EXPECT_EQ(runner_.Outputs(), expected);
-    EXPECT_EQ(CheckedPieces(), expected);
-    EXPECT_TRUE(messages_.empty());
+  const QString expected = "out 1\nerr 1\nout 2\nerr 2\n";
+  EXPECT_EQ(Run("interleave"), expected);
+  EXPECT_EQ(runner_.Outputs(), expected);
+  EXPECT_EQ(CheckedPieces(), expected);
+  EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(DOSOutputsTest, LongLinesArriveInPiecesOfAtMost256Bytes) {
-    for (int length : {255, 256, 300, 1000}) {
-        pieces_.clear();
-        const QString expected = QString(length, 'x') + "\n";
-        EXPECT_EQ(Run("long " + std::to_string(length)), expected);
-        EXPECT_EQ(CheckedPieces(), expected) << length;
-        EXPECT_GE(pieces_.size(), static_cast<std::size_t>(length / 256 + 2)) << length;
-    }
+  for (int length : {255, 256, 300, 1000}) {
+    pieces_.clear();
+    const QString expected = QString(length, 'x') + "\n";
+    EXPECT_EQ(Run("long " + std::to_string(length)), expected);
+    EXPECT_EQ(CheckedPieces(), expected) << length;
+    EXPECT_GE(pieces_.size(), static_cast<std::size_t>(length / 256 + 2)) << length;
+  }
 }
 
 TEST_F(DOSOutputsTest, ACharacterAcrossA256ByteBoundaryStaysWhole) {
-    const QString expected = QString(255, 'a') + QString::fromUtf8("\xC3\xA9\n");
-    EXPECT_EQ(Run("split-character"), expected);
-    EXPECT_EQ(CheckedPieces(), expected);
-    for (const QString& piece : pieces_) {
-        EXPECT_FALSE(piece.contains(QChar::ReplacementCharacter));
-    }
+  const QString expected = QString(255, 'a') + QString::fromUtf8("\xC3\xA9\n");
+  EXPECT_EQ(Run("split-character"), expected);
+  EXPECT_EQ(CheckedPieces(), expected);
+  for (const QString& piece : pieces_) {
+    EXPECT_FALSE(piece.contains(QChar::ReplacementCharacter));
+  }
 }
 
 TEST_F(DOSOutputsTest, AProgramThatWritesNothingGivesOneEmptyPiece) {
-    EXPECT_EQ(Run("silent"), "");
-    ASSERT_EQ(pieces_.size(), 1u);
-    EXPECT_TRUE(pieces_[0].isEmpty());
-    EXPECT_TRUE(messages_.empty());
+  EXPECT_EQ(Run("silent"), "");
+  ASSERT_EQ(pieces_.size(), 1u);
+  EXPECT_TRUE(pieces_[0].isEmpty());
+  EXPECT_TRUE(messages_.empty());
 }
 
-TEST_F(DOSOutputsTest, TheProgramGetsAnEmptyStandardInput) {
-    EXPECT_EQ(Run("stdin"), "0\n");
-}
+TEST_F(DOSOutputsTest, TheProgramGetsAnEmptyStandardInput) { EXPECT_EQ(Run("stdin"), "0\n"); }
 
 TEST_F(DOSOutputsTest, FailuresShowTheirMessageAndDeliverNothing) {
-    const std::string notExecutable = PlaceHelper("plain/helper", fs::perms(0644));
-    const std::string planted = PlaceHelper("open/helper");
-    fs::permissions(fs::path(planted).parent_path(), fs::perms(0777));
-    const struct {
-        std::string commandLine;
-        std::string message;
-    } cases[] = {
-        {"", "Command Line empty"},
-        {"   ", "File or command not found"},
-        {sandbox_ / "missing -b1 -g8", "File or command not found"},
-        {notExecutable + " silent", "File or command not found"},
-        {planted + " silent", "Not started: other users can change " + planted + " or its folder"},
-    };
-    for (const auto& c : cases) {
-        messages_.clear();
-        pieces_.clear();
-        DOSOutputs runner;
-        QObject::connect(&runner, &DOSOutputs::ReceiveOutputs,
-                         [this](const QString& piece) { pieces_.push_back(piece); });
-        runner.SetCommandLine(QString::fromStdString(c.commandLine));
-        EXPECT_EQ(runner.ExecuteCommand(), "") << c.commandLine;
-        ASSERT_EQ(messages_.size(), 1u) << c.commandLine;
-        EXPECT_EQ(messages_[0].text, c.message);
-        EXPECT_EQ(messages_[0].icon, platform::MsgIcon::Critical);
-        EXPECT_TRUE(pieces_.empty()) << c.commandLine;
-        EXPECT_EQ(runner.CommandLine().toStdString(), c.commandLine) << "kept after the failure";
-    }
+  const std::string notExecutable = PlaceHelper("plain/helper", fs::perms(0644));
+  const std::string planted = PlaceHelper("open/helper");
+  fs::permissions(fs::path(planted).parent_path(), fs::perms(0777));
+  const struct {
+    std::string commandLine;
+    std::string message;
+  } cases[] = {
+      {"", "Command Line empty"},
+      {"   ", "File or command not found"},
+      {sandbox_ / "missing -b1 -g8", "File or command not found"},
+      {notExecutable + " silent", "File or command not found"},
+      {planted + " silent", "Not started: other users can change " + planted + " or its folder"},
+  };
+  for (const auto& c : cases) {
+    messages_.clear();
+    pieces_.clear();
+    DOSOutputs runner;
+    QObject::connect(&runner, &DOSOutputs::ReceiveOutputs,
+                     [this](const QString& piece) { pieces_.push_back(piece); });
+    runner.SetCommandLine(QString::fromStdString(c.commandLine));
+    EXPECT_EQ(runner.ExecuteCommand(), "") << c.commandLine;
+    ASSERT_EQ(messages_.size(), 1u) << c.commandLine;
+    EXPECT_EQ(messages_[0].text, c.message);
+    EXPECT_EQ(messages_[0].icon, platform::MsgIcon::Critical);
+    EXPECT_TRUE(pieces_.empty()) << c.commandLine;
+    EXPECT_EQ(runner.CommandLine().toStdString(), c.commandLine) << "kept after the failure";
+  }
 }
 
 TEST_F(DOSOutputsTest, APipeThatCannotBeMadeShowsTheSystemError) {
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
-    const int lowestFree = dup(0);
-    ASSERT_GE(lowestFree, 0);
-    close(lowestFree);
-    rlimit none = saved;
-    none.rlim_cur = static_cast<rlim_t>(lowestFree);
-    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &none), 0);
-    const QString output = Run("interleave");
-    setrlimit(RLIMIT_NOFILE, &saved);
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+  const int lowestFree = dup(0);
+  ASSERT_GE(lowestFree, 0);
+  close(lowestFree);
+  rlimit none = saved;
+  none.rlim_cur = static_cast<rlim_t>(lowestFree);
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &none), 0);
+  const QString output = Run("interleave");
+  setrlimit(RLIMIT_NOFILE, &saved);
 
-    EXPECT_EQ(output, "");
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].text, "CreatePipe failed. Error: " + std::to_string(EMFILE));
-    EXPECT_TRUE(pieces_.empty());
+  EXPECT_EQ(output, "");
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text, "CreatePipe failed. Error: " + std::to_string(EMFILE));
+  EXPECT_TRUE(pieces_.empty());
 }
 
 TEST_F(DOSOutputsTest, AnUnquotedPathWithBlanksIsResolvedOverItsPrefixes) {
-    helper_ = PlaceHelper("dir with blanks/console helper");
-    EXPECT_EQ(Run("arguments one \"two words\""), "one\ntwo words\n");
-    EXPECT_EQ(runner_.CommandLine().toStdString(),
-              helper_ + " arguments one \"two words\"") << "passed unchanged, without quotes";
-    EXPECT_TRUE(messages_.empty());
+  helper_ = PlaceHelper("dir with blanks/console helper");
+  EXPECT_EQ(Run("arguments one \"two words\""), "one\ntwo words\n");
+  EXPECT_EQ(runner_.CommandLine().toStdString(), helper_ + " arguments one \"two words\"")
+      << "passed unchanged, without quotes";
+  EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(DOSOutputsTest, TheStoredCommandLineServesAnEmptyArgument) {
-    runner_.SetCommandLine(QString::fromStdString(helper_ + " arguments first"));
-    EXPECT_EQ(runner_.ExecuteCommand(), "first\n");
-    EXPECT_EQ(runner_.ExecuteCommand(QString::fromStdString(helper_ + " arguments second")),
-              "second\n");
-    EXPECT_EQ(runner_.Outputs(), "second\n") << "the second run replaces the first's output";
-    EXPECT_EQ(runner_.ExecuteCommand(), "second\n");
+  runner_.SetCommandLine(QString::fromStdString(helper_ + " arguments first"));
+  EXPECT_EQ(runner_.ExecuteCommand(), "first\n");
+  EXPECT_EQ(runner_.ExecuteCommand(QString::fromStdString(helper_ + " arguments second")),
+            "second\n");
+  EXPECT_EQ(runner_.Outputs(), "second\n") << "the second run replaces the first's output";
+  EXPECT_EQ(runner_.ExecuteCommand(), "second\n");
 }
 
 TEST_F(DOSOutputsTest, TheEndOfOutputEndsTheRunNotTheExit) {
-    const std::string release = sandbox_ / "release";
-    const QString output = Run("linger " + release);
-    const pid_t helper = static_cast<pid_t>(output.trimmed().toInt());
-    ASSERT_GT(helper, 0) << output.toStdString();
-    EXPECT_EQ(kill(helper, 0), 0) << "the run returned only after the program ended";
-    WriteFile(release, "");
+  const std::string release = sandbox_ / "release";
+  const QString output = Run("linger " + release);
+  const pid_t helper = static_cast<pid_t>(output.trimmed().toInt());
+  ASSERT_GT(helper, 0) << output.toStdString();
+  EXPECT_EQ(kill(helper, 0), 0) << "the run returned only after the program ended";
+  WriteFile(release, "");
 }
 
 TEST_F(DOSOutputsTest, EventsAreDeliveredWhileTheProgramRuns) {
-    const std::string release = sandbox_ / "release";
-    // Only a timer firing during the run lets the program finish with "released".
-    QTimer::singleShot(50, [&] { WriteFile(release, ""); });
-    EXPECT_EQ(Run("wait-for " + release), "released\n");
+  const std::string release = sandbox_ / "release";
+  // Only a timer firing during the run lets the program finish with "released".
+  QTimer::singleShot(50, [&] { WriteFile(release, ""); });
+  EXPECT_EQ(Run("wait-for " + release), "released\n");
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 // Tests whose code delivers events need an application object.
-#include <QCoreApplication>
-
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+  QCoreApplication application(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
 }

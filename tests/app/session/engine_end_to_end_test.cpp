@@ -1,6 +1,10 @@
 // The real engine, carried and written like the program does, run through DOSOutputs with the
 // catalogue's command lines at the smallest volumes, its output parsed and stored.
 
+#include <gtest/gtest.h>
+
+#include <regex>
+
 #include "cache_results.h"
 #include "carried_files.h"
 #include "companion_writer.h"
@@ -13,114 +17,114 @@
 #include "sandbox.h"
 #include "test_catalogue.h"
 
-#include <gtest/gtest.h>
-
-#include <regex>
-
 namespace {
 
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
 class EngineEndToEnd : public testing::Test {
-protected:
-    void SetUp() override {
-        previousHandler_ = platform::SetMsgBoxHandler(
-            [this](const std::string& text, platform::MsgButtons, platform::MsgIcon,
-                   const std::string&) {
-                messages_.push_back(text);
-                return platform::MsgAnswer::OK;
-            });
-        WriteCompanionFile(kRamExeFile);
-        tempFolder_ = platform::TempFolder().path;
-        ASSERT_FALSE(tempFolder_.empty());
-        QObject::connect(&objDOSB_, &DOSOutputs::ReceiveOutputs,
-                         [this](const QString& piece) { dosBox_ += piece; });
-    }
+ protected:
+  void SetUp() override {
+    previousHandler_ =
+        platform::SetMsgBoxHandler([this](const std::string& text, platform::MsgButtons,
+                                          platform::MsgIcon, const std::string&) {
+          messages_.push_back(text);
+          return platform::MsgAnswer::OK;
+        });
+    WriteCompanionFile(kRamExeFile);
+    tempFolder_ = platform::TempFolder().path;
+    ASSERT_FALSE(tempFolder_.empty());
+    QObject::connect(&objDOSB_, &DOSOutputs::ReceiveOutputs,
+                     [this](const QString& piece) { dosBox_ += piece; });
+  }
 
-    void TearDown() override { platform::SetMsgBoxHandler(previousHandler_); }
+  void TearDown() override { platform::SetMsgBoxHandler(previousHandler_); }
 
-    // Steps R1 and R5 of a test series for run `number`, at 1 GB per measurement and 1 MB arrays.
-    std::string RunEngine(int number) {
-        dosBox_.clear();
-        const EngineRun& run = EngineRuns().at(number - 1);
-        const QString enginePath = QString::fromStdString(tempFolder_ + "/ram.exe");
-        objDOSB_.SetCommandLine(RunCommandLine(run, enginePath, "1", 0) + " -m1");
-        objDOSB_.ExecuteCommand();
-        return dosBox_.toStdString();
-    }
+  // Steps R1 and R5 of a test series for run `number`, at 1 GB per measurement and 1 MB arrays.
+  std::string RunEngine(int number) {
+    dosBox_.clear();
+    const EngineRun& run = EngineRuns().at(number - 1);
+    const QString enginePath = QString::fromStdString(tempFolder_ + "/ram.exe");
+    objDOSB_.SetCommandLine(RunCommandLine(run, enginePath, "1", 0) + " -m1");
+    objDOSB_.ExecuteCommand();
+    return dosBox_.toStdString();
+  }
 
-    std::string Stored(const std::string& section, const std::string& key) {
-        return ini_.ReadIniValue(results::DataFilePath(tempFolder_), section, key);
-    }
+  std::string Stored(const std::string& section, const std::string& key) {
+    return ini_.ReadIniValue(results::DataFilePath(tempFolder_), section, key);
+  }
 
-    Sandbox sandbox_;
-    ScopedEnvironment temp_{"TEMP", sandbox_ / "temp"};
-    std::string tempFolder_;
-    DOSOutputs objDOSB_;
-    QString dosBox_;
-    settings::INIReadWrite ini_;
-    std::vector<std::string> messages_;
-    platform::MsgBoxHandler previousHandler_;
+  Sandbox sandbox_;
+  ScopedEnvironment temp_{"TEMP", sandbox_ / "temp"};
+  std::string tempFolder_;
+  DOSOutputs objDOSB_;
+  QString dosBox_;
+  settings::INIReadWrite ini_;
+  std::vector<std::string> messages_;
+  platform::MsgBoxHandler previousHandler_;
 };
 
 TEST_F(EngineEndToEnd, ABlockRunIsShownLoggedAndStored) {
-    const char* const blocks[] = {"1", "2", "4", "8", "16", "32", "64", "128", "256", "512", "1024"};
-    results::FigureStore store(ini_, tempFolder_);
+  const char* const blocks[] = {"1", "2", "4", "8", "16", "32", "64", "128", "256", "512", "1024"};
+  results::FigureStore store(ini_, tempFolder_);
 
-    const std::string first = RunEngine(1);
-    ASSERT_TRUE(messages_.empty()) << messages_.front();
-    const results::CacheResults shown = results::LogCache(first, 0, 1, store, kEnglish);
-    EXPECT_FALSE(shown.readColumn);
+  const std::string first = RunEngine(1);
+  ASSERT_TRUE(messages_.empty()) << messages_.front();
+  const results::CacheResults shown = results::LogCache(first, 0, 1, store, kEnglish);
+  EXPECT_FALSE(shown.readColumn);
 
-    std::string expectedPattern;
-    for (std::size_t k = 0; k < 16; ++k) {
-        ASSERT_EQ(shown.fields[k].has_value(), k < std::size(blocks)) << "row " << k + 1;
-    }
-    for (std::size_t k = 0; k < std::size(blocks); ++k) {
-        const std::string key = std::string(blocks[k]) + " Kb";
-        const std::string stored = Stored("Integer1", key);
-        EXPECT_TRUE(std::regex_match(stored, std::regex("[1-9][0-9]*"))) << key << ": " << stored;
-        EXPECT_NE(first.find(key + " block: " + stored + " Bps"), std::string::npos)
-            << "stored as the engine printed it: " << key;
-        EXPECT_TRUE(std::regex_match(*shown.fields[k],
-                                     std::regex("[1-9][0-9]{0,2}(,[0-9]{3})* Bps \\([0-9,]+ [GM]B\\)")))
-            << *shown.fields[k];
-        expectedPattern += "Write " + std::string(blocks[k]) + " KB: [0-9,]+ Bps \\([0-9,]+ [GM]B\\)\r\n";
-    }
-    EXPECT_TRUE(std::regex_match(shown.log, std::regex(expectedPattern))) << shown.log;
+  std::string expectedPattern;
+  for (std::size_t k = 0; k < 16; ++k) {
+    ASSERT_EQ(shown.fields[k].has_value(), k < std::size(blocks)) << "row " << k + 1;
+  }
+  for (std::size_t k = 0; k < std::size(blocks); ++k) {
+    const std::string key = std::string(blocks[k]) + " Kb";
+    const std::string stored = Stored("Integer1", key);
+    EXPECT_TRUE(std::regex_match(stored, std::regex("[1-9][0-9]*"))) << key << ": " << stored;
+    EXPECT_NE(first.find(key + " block: " + stored + " Bps"), std::string::npos)
+        << "stored as the engine printed it: " << key;
+    EXPECT_TRUE(std::regex_match(*shown.fields[k],
+                                 std::regex("[1-9][0-9]{0,2}(,[0-9]{3})* Bps \\([0-9,]+ [GM]B\\)")))
+        << *shown.fields[k];
+    expectedPattern +=
+        "Write " + std::string(blocks[k]) + " KB: [0-9,]+ Bps \\([0-9,]+ [GM]B\\)\r\n";
+  }
+  EXPECT_TRUE(std::regex_match(shown.log, std::regex(expectedPattern))) << shown.log;
 
-    // The next run compares with the figures just stored.
-    const results::CacheResults again = results::LogCache(RunEngine(1), 0, 1, store, kEnglish);
-    ASSERT_TRUE(again.fields[0].has_value());
-    EXPECT_TRUE(std::regex_search(*again.fields[0], std::regex(" \\[-?[0-9,]+[MK]B -?[0-9]+\\.[0-9]%\\]$")))
-        << *again.fields[0];
+  // The next run compares with the figures just stored.
+  const results::CacheResults again = results::LogCache(RunEngine(1), 0, 1, store, kEnglish);
+  ASSERT_TRUE(again.fields[0].has_value());
+  EXPECT_TRUE(
+      std::regex_search(*again.fields[0], std::regex(" \\[-?[0-9,]+[MK]B -?[0-9]+\\.[0-9]%\\]$")))
+      << *again.fields[0];
 }
 
 TEST_F(EngineEndToEnd, AMemoryRunIsStoredUnderItsRowPrefix) {
-    results::FigureStore store(ini_, tempFolder_);
-    const EngineRun& run = EngineRuns().at(12);  // -b3, the integer memory test
-    ASSERT_EQ(run.routine, ResultRoutine::LogMEM);
-    const results::MemoryResults shown = results::LogMEM(RunEngine(13), run.argument, store, kEnglish);
-    ASSERT_TRUE(messages_.empty()) << messages_.front();
-    for (const char* subtest : {"Copy", "Scale", "Add", "Triad", "Average"}) {
-        EXPECT_TRUE(std::regex_match(Stored("MEM Test", std::string("Interger ") + subtest),
-                                     std::regex("[1-9][0-9]*(\\.[0-9]+)?")))
-            << subtest;
-    }
-    EXPECT_TRUE(std::regex_match(shown.log, std::regex("Copy: [0-9,]+ Bps \\([0-9,]+ [GM]B\\)\r\n"
-                                                       "Scale: .*\r\nAdd: .*\r\nTriad: .*\r\n"
-                                                       "Average: .*\r\n")))
-        << shown.log;
+  results::FigureStore store(ini_, tempFolder_);
+  const EngineRun& run = EngineRuns().at(12);  // -b3, the integer memory test
+  ASSERT_EQ(run.routine, ResultRoutine::LogMEM);
+  const results::MemoryResults shown =
+      results::LogMEM(RunEngine(13), run.argument, store, kEnglish);
+  ASSERT_TRUE(messages_.empty()) << messages_.front();
+  for (const char* subtest : {"Copy", "Scale", "Add", "Triad", "Average"}) {
+    EXPECT_TRUE(std::regex_match(Stored("MEM Test", std::string("Interger ") + subtest),
+                                 std::regex("[1-9][0-9]*(\\.[0-9]+)?")))
+        << subtest;
+  }
+  EXPECT_TRUE(std::regex_match(shown.log, std::regex("Copy: [0-9,]+ Bps \\([0-9,]+ [GM]B\\)\r\n"
+                                                     "Scale: .*\r\nAdd: .*\r\nTriad: .*\r\n"
+                                                     "Average: .*\r\n")))
+      << shown.log;
 }
 
 TEST_F(EngineEndToEnd, AnEngineErrorLineGivesNoFigures) {
-    results::FigureStore store(ini_, tempFolder_);
-    dosBox_.clear();
-    objDOSB_.ExecuteCommand(QString::fromStdString(tempFolder_ + "/RAM.exe -b1 -g6 -m1"));
-    EXPECT_EQ(dosBox_.toStdString(), "\nERROR: invalid pass size\n");
-    const results::CacheResults shown = results::LogCache(dosBox_.toStdString(), 0, 1, store, kEnglish);
-    EXPECT_EQ(shown.log, "");
-    EXPECT_EQ(Stored("Integer1", "1 Kb"), "");
+  results::FigureStore store(ini_, tempFolder_);
+  dosBox_.clear();
+  objDOSB_.ExecuteCommand(QString::fromStdString(tempFolder_ + "/RAM.exe -b1 -g6 -m1"));
+  EXPECT_EQ(dosBox_.toStdString(), "\nERROR: invalid pass size\n");
+  const results::CacheResults shown =
+      results::LogCache(dosBox_.toStdString(), 0, 1, store, kEnglish);
+  EXPECT_EQ(shown.log, "");
+  EXPECT_EQ(Stored("Integer1", "1 Kb"), "");
 }
 
 }  // namespace

@@ -7,46 +7,46 @@
 namespace {
 
 TEST(TestParameters, TestSizeTable) {
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    const QLocale german(QLocale::German, QLocale::Germany);
-    const struct {
-        const char* typed;
-        const char* english;
-        const char* german;
-    } cases[] = {
-        {"", "2", "2"},
-        {"abc", "2", "2"},
-        {"1", "2", "2"},
-        {"2.5", "2.5", "2,5"},
-        {"2,5", "2", "2,5"},
-        {"40", "16", "16"},
-        {" 1 6", "16", "16"},
-        {"8", "8", "8"},
-        {"  4\t", "4", "4"},
-        {"12 GB", "12", "12"},
-        {"3.125x", "3.125", "3,125"},
-        {"16.0", "16", "16"},
-        {"-4", "2", "2"},
-        {".", "2", "2"},
-        {"2.5.7", "2.5", "2,5"},
-        {"1000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000",
-         "16", "16"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string("typed \"") + c.typed + "\"");
-        EXPECT_EQ(TestSizeText(c.typed, english).toStdString(), c.english);
-        EXPECT_EQ(TestSizeText(c.typed, german).toStdString(), c.german);
-    }
+  const QLocale english(QLocale::English, QLocale::UnitedStates);
+  const QLocale german(QLocale::German, QLocale::Germany);
+  const struct {
+    const char* typed;
+    const char* english;
+    const char* german;
+  } cases[] = {
+      {"", "2", "2"},
+      {"abc", "2", "2"},
+      {"1", "2", "2"},
+      {"2.5", "2.5", "2,5"},
+      {"2,5", "2", "2,5"},
+      {"40", "16", "16"},
+      {" 1 6", "16", "16"},
+      {"8", "8", "8"},
+      {"  4\t", "4", "4"},
+      {"12 GB", "12", "12"},
+      {"3.125x", "3.125", "3,125"},
+      {"16.0", "16", "16"},
+      {"-4", "2", "2"},
+      {".", "2", "2"},
+      {"2.5.7", "2.5", "2,5"},
+      {"1000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+       "0000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+       "0000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+       "0000000000000000000000000000000000000000000000000000000000000000000000000000000000",
+       "16", "16"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("typed \"") + c.typed + "\"");
+    EXPECT_EQ(TestSizeText(c.typed, english).toStdString(), c.english);
+    EXPECT_EQ(TestSizeText(c.typed, german).toStdString(), c.german);
+  }
 }
 
 TEST(TestParameters, PrefetchModeIsTheSelectedButton) {
-    EXPECT_EQ(PrefetchMode({true, false, false}), 0);
-    EXPECT_EQ(PrefetchMode({false, true, false}), 1);
-    EXPECT_EQ(PrefetchMode({false, false, true}), 2);
-    EXPECT_EQ(PrefetchMode({false, false, false}), 0);
+  EXPECT_EQ(PrefetchMode({true, false, false}), 0);
+  EXPECT_EQ(PrefetchMode({false, true, false}), 1);
+  EXPECT_EQ(PrefetchMode({false, false, true}), 2);
+  EXPECT_EQ(PrefetchMode({false, false, false}), 0);
 }
 
 }  // namespace

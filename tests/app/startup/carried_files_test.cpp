@@ -1,11 +1,11 @@
 #include "carried_files.h"
 
-#include "companion_writer.h"
-#include "sandbox.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
+
+#include "companion_writer.h"
+#include "sandbox.h"
 
 namespace {
 
@@ -16,19 +16,19 @@ const std::map<std::string, std::string> kBuiltFiles{
 };
 
 TEST(CarriedFiles, EachDecodesToItsBuiltFile) {
-    ASSERT_EQ(CarriedFiles().size(), kBuiltFiles.size());
-    for (const CompanionFile* file : CarriedFiles()) {
-        SCOPED_TRACE(file->name);
-        const auto built = kBuiltFiles.find(file->name);
-        ASSERT_NE(built, kBuiltFiles.end());
-        const auto decoded = DecodeHexText(file->text);
-        ASSERT_TRUE(decoded);
-        EXPECT_EQ(std::string(decoded->begin(), decoded->end()), ReadFile(built->second));
+  ASSERT_EQ(CarriedFiles().size(), kBuiltFiles.size());
+  for (const CompanionFile* file : CarriedFiles()) {
+    SCOPED_TRACE(file->name);
+    const auto built = kBuiltFiles.find(file->name);
+    ASSERT_NE(built, kBuiltFiles.end());
+    const auto decoded = DecodeHexText(file->text);
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(std::string(decoded->begin(), decoded->end()), ReadFile(built->second));
 
-        Sandbox sandbox;
-        WriteCompanionFile(*file, sandbox.path());
-        EXPECT_EQ(ReadFile(sandbox / file->name), ReadFile(built->second));
-    }
+    Sandbox sandbox;
+    WriteCompanionFile(*file, sandbox.path());
+    EXPECT_EQ(ReadFile(sandbox / file->name), ReadFile(built->second));
+  }
 }
 
 }  // namespace

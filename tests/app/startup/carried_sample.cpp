@@ -2,6 +2,6 @@
 #include <cstdio>
 
 int main() {
-    std::puts("carried sample");
-    return 0;
+  std::puts("carried sample");
+  return 0;
 }
