@@ -3,21 +3,15 @@
 #include "kernels/memory_kernels.h"
 
 // One group's phases at offset `o` of the chunk, on the data registers T0 to T3.
-#define INT_LOAD4(o, src)                                                                   \
-  "movl " o "(" src "), " T0 "\n\t"                                                         \
-  "movl " o "+4(" src "), " T1 "\n\t"                                                       \
-  "movl " o "+8(" src "), " T2 "\n\t"                                                       \
-  "movl " o "+12(" src "), " T3 "\n\t"
-#define INT_SCALED_LOAD4(o, src)                                                            \
-  "imull $77, " o "(" src "), " T0 "\n\t"                                                   \
-  "imull $77, " o "+4(" src "), " T1 "\n\t"                                                 \
-  "imull $77, " o "+8(" src "), " T2 "\n\t"                                                 \
-  "imull $77, " o "+12(" src "), " T3 "\n\t"
-#define INT_ADD4(o, src)                                                                    \
-  "addl " o "(" src "), " T0 "\n\t"                                                         \
-  "addl " o "+4(" src "), " T1 "\n\t"                                                       \
-  "addl " o "+8(" src "), " T2 "\n\t"                                                       \
-  "addl " o "+12(" src "), " T3 "\n\t"
+// `op` applied from the four words at offset `o` of `src` to the data registers.
+#define INT_OP4(op, o, src)                                                                 \
+  op " " o "(" src "), " T0 "\n\t"                                                          \
+  op " " o "+4(" src "), " T1 "\n\t"                                                        \
+  op " " o "+8(" src "), " T2 "\n\t"                                                        \
+  op " " o "+12(" src "), " T3 "\n\t"
+#define INT_LOAD4(o, src) INT_OP4("movl", o, src)
+#define INT_SCALED_LOAD4(o, src) INT_OP4("imull $77,", o, src)
+#define INT_ADD4(o, src) INT_OP4("addl", o, src)
 #define INT_STORE4(o, dst)                                                                  \
   "movl " T0 ", " o "(" dst ")\n\t"                                                         \
   "movl " T1 ", " o "+4(" dst ")\n\t"                                                       \

@@ -134,29 +134,20 @@ std::size_t elementSize(Element element) {
   return 1;
 }
 
+template <typename T>
+double valueAt(const char* at) {
+  T value;
+  std::memcpy(&value, at, sizeof value);
+  return value;
+}
+
 double elementAt(const char* array, std::size_t index, Element element) {
   const char* at = array + index * elementSize(element);
   switch (element) {
-    case Element::Int32: {
-      std::uint32_t value;
-      std::memcpy(&value, at, sizeof value);
-      return value;
-    }
-    case Element::Double: {
-      double value;
-      std::memcpy(&value, at, sizeof value);
-      return value;
-    }
-    case Element::Uint16Lane: {
-      std::uint16_t value;
-      std::memcpy(&value, at, sizeof value);
-      return value;
-    }
-    case Element::Float: {
-      float value;
-      std::memcpy(&value, at, sizeof value);
-      return value;
-    }
+    case Element::Int32: return valueAt<std::uint32_t>(at);
+    case Element::Double: return valueAt<double>(at);
+    case Element::Uint16Lane: return valueAt<std::uint16_t>(at);
+    case Element::Float: return valueAt<float>(at);
   }
   return NAN;
 }
