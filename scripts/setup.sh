@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, when they are missing.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build libgtest-dev qt6-base-dev "$@")
+packages=(cmake g++ ninja-build libgtest-dev qt6-base-dev qt6-charts-dev libssl-dev
+  cups printer-driver-cups-pdf poppler-utils fonts-liberation "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
