@@ -7,7 +7,8 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// A ^Z left by DOS editors at the end of a line is trimmed like a blank.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\x1A'; }
 
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) {
@@ -31,17 +32,18 @@ std::optional<std::string_view> HeaderName(std::string_view line) {
 
 struct Entry {
   std::string_view key;
-  std::string_view value;
+  std::optional<std::string_view> value;  // nothing for a bare key line, which has no "="
 };
 
-// A "key=value" line; nothing for other lines.
+// A "key=value" or bare "key" line; nothing for headers, blank lines and comments (";").
 std::optional<Entry> EntryOf(std::string_view line) {
-  if (HeaderName(line)) {
+  const std::string_view trimmed = Trim(line);
+  if (trimmed.empty() || trimmed.front() == ';' || HeaderName(line)) {
     return std::nullopt;
   }
   const auto equals = line.find('=');
   if (equals == npos) {
-    return std::nullopt;
+    return Entry{trimmed, std::nullopt};
   }
   return Entry{Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
 }
@@ -53,14 +55,15 @@ bool HasLineBreak(std::string_view text) {
 }  // namespace
 
 ProfileDocument::ProfileDocument(std::string_view text) {
+  // Lines end in CR LF, LF or a lone CR.
   while (!text.empty()) {
-    const auto end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (!line.empty() && line.back() == '\r') {
-      line.remove_suffix(1);
+    const auto end = text.find_first_of("\r\n");
+    lines_.emplace_back(text.substr(0, end));
+    if (end == npos) {
+      break;
     }
-    lines_.emplace_back(line);
-    text.remove_prefix(end == npos ? text.size() : end + 1);
+    const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    text.remove_prefix(end + (crLf ? 2 : 1));
   }
 }
 
@@ -93,7 +96,7 @@ std::optional<std::string> ProfileDocument::Value(std::string_view section,
   for (std::size_t i = header + 1, end = SectionEnd(header); i < end; ++i) {
     const auto entry = EntryOf(lines_[i]);
     if (entry && platform::EqualsNoCase(entry->key, key)) {
-      return std::string(entry->value);
+      return entry->value ? std::optional<std::string>(*entry->value) : std::nullopt;
     }
   }
   return std::nullopt;
@@ -118,7 +121,7 @@ bool ProfileDocument::SetValue(std::string_view section, std::string_view key,
   section = Trim(section);
   key = Trim(key);
   if (section.empty() || HasLineBreak(section) || section.find(']') != npos || key.empty() ||
-      HasLineBreak(key) || key.find('=') != npos || key.front() == '[') {
+      HasLineBreak(key) || key.find('=') != npos || key.front() == '[' || key.front() == ';') {
     return false;
   }
   // A value is a C string to the profile functions: it ends at a NUL.
