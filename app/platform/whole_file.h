@@ -23,4 +23,10 @@ FileRead ReadWholeFile(const std::string& path);
 // one gets 0666 less the umask. Returns false on failure (nothing changed).
 bool ReplaceWholeFile(const std::string& path, std::string_view content);
 
+// Creates the file with the content and the permission bits `mode` in one step, never replacing
+// an entry of that name: the content goes to a new file in the same folder, which is then linked
+// under the name. A reader never sees a part of it; when the name is taken, or at any failure,
+// nothing changes. Returns false in those cases.
+bool CreateWholeFile(const std::string& path, std::string_view content, unsigned mode = 0666);
+
 }  // namespace platform

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <optional>
 
 #include "whole_file.h"
 
@@ -42,6 +43,25 @@ int CreateSibling(const std::string& path, std::string& siblingPath) {
   return -1;
 }
 
+// Writes the content to a new sibling of `path`, with the permission bits `mode` when given (else
+// 0666 less the umask), flushed so that a crash cannot leave the name on an empty file. Returns
+// the sibling's path, empty on failure.
+std::string WriteSibling(const std::string& path, std::string_view content,
+                         std::optional<mode_t> mode) {
+  std::string sibling;
+  const int fd = CreateSibling(path, sibling);
+  if (fd < 0) {
+    return {};
+  }
+  bool ok = WriteAll(fd, content) && (!mode || ::fchmod(fd, *mode) == 0) && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  if (!ok) {
+    ::unlink(sibling.c_str());
+    return {};
+  }
+  return sibling;
+}
+
 }  // namespace
 
 FileRead ReadWholeFile(const std::string& path) {
@@ -78,23 +98,27 @@ bool ReplaceWholeFile(const std::string& path, std::string_view content) {
   if (replacing && !S_ISREG(old.st_mode)) {
     return false;
   }
-  std::string sibling;
-  const int fd = CreateSibling(path, sibling);
-  if (fd < 0) {
+  const std::string sibling = WriteSibling(
+      path, content, replacing ? std::optional<mode_t>(old.st_mode & 07777) : std::nullopt);
+  if (sibling.empty()) {
     return false;
   }
-  bool ok = WriteAll(fd, content);
-  if (ok && replacing) {
-    ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-  }
-  // Flushed before the rename, so that a crash cannot leave the name on an empty file.
-  ok = ok && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && ::rename(sibling.c_str(), path.c_str()) == 0;
-  if (!ok) {
+  if (::rename(sibling.c_str(), path.c_str()) != 0) {
     ::unlink(sibling.c_str());
+    return false;
   }
-  return ok;
+  return true;
+}
+
+bool CreateWholeFile(const std::string& path, std::string_view content, unsigned mode) {
+  const std::string sibling = WriteSibling(path, content, static_cast<mode_t>(mode & 07777));
+  if (sibling.empty()) {
+    return false;
+  }
+  // A link, unlike a rename, fails when the name exists.
+  const bool created = ::link(sibling.c_str(), path.c_str()) == 0;
+  ::unlink(sibling.c_str());
+  return created;
 }
 
 }  // namespace platform

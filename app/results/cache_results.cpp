@@ -1,5 +1,7 @@
 #include "cache_results.h"
 
+#include <cmath>
+
 #include "figure_format.h"
 #include "numeric_value.h"
 #include "output_lines.h"
@@ -60,23 +62,26 @@ CacheResults LogCache(std::string_view dosBox, int cPage, int rw, FigureStore& s
     if (IsBlankLine(line)) {
       continue;
     }
-    std::string cut = NormaliseToBytesPerSecond(
+    CutFigure cut = NormaliseToBytesPerSecond(
         std::string(line.size() > kFigureColumn ? line.substr(kFigureColumn) : std::string_view()));
     // Only a figure in bytes per second is stored and compared; the figure of an earlier line
     // never stands in for a line that has none.
-    std::optional<double> figure;
-    if (EndsWith(cut, "Bps")) {
-      figure = LeadingNumber(std::string_view(cut).substr(0, cut.size() - 3));
-      if (figure) {
-        cut = FormatFigure(*figure, locale);
-      }
+    std::optional<double> figure = cut.bytesPerSecond;
+    if (!figure && EndsWith(cut.text, "Bps")) {
+      figure = LeadingNumber(std::string_view(cut.text).substr(0, cut.text.size() - 3));
+    }
+    if (figure && !std::isfinite(*figure)) {
+      figure.reset();
+    }
+    if (figure) {
+      cut.text = FormatFigure(*figure, locale);
     }
     for (std::size_t k = 0; k < kBlockRows.size(); ++k) {
       const BlockRow& row = kBlockRows[k];
       if (!platform::ContainsNoCase(line, row.search)) {
         continue;
       }
-      std::string text = cut;
+      std::string text = cut.text;
       if (figure) {
         const std::string previous = store.Previous(section, row.key);
         store.Store(section, row.key, *figure);

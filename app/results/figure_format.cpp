@@ -1,6 +1,5 @@
 #include "figure_format.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "numeric_value.h"
@@ -8,19 +7,22 @@
 namespace results {
 namespace {
 
-// The percentage in the pattern "0.0": one decimal, the locale's decimal separator, no grouping, a
-// plain "-" when negative and no sign otherwise.
+// The percentage in the pattern "0.0": one decimal, no grouping, a plain "-" when negative and no
+// sign otherwise, in the locale's digits and decimal separator like the rest of the comparison.
 std::string Percentage(double percent, const QLocale& locale) {
   double tenths = std::round(percent * 10.0) / 10.0;
   if (tenths == 0) {
     tenths = 0;
   }
-  char buffer[400];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, tenths, std::chars_format::fixed, 1);
-  std::string text(buffer, result.ptr);
-  text.replace(text.size() - 2, 1, locale.decimalPoint().toStdString());
-  return text;
+  QLocale plain = locale;
+  plain.setNumberOptions(QLocale::OmitGroupSeparator);
+  const std::string magnitude = plain.toString(std::fabs(tenths), 'f', 1).toStdString();
+  return tenths < 0 ? "-" + magnitude : magnitude;
+}
+
+// A stored figure a machine could have measured: a corrupted or crafted file may hold anything.
+bool Plausible(double figure) {
+  return std::isfinite(figure) && std::fabs(figure) <= kLargestFigure;
 }
 
 }  // namespace
@@ -40,10 +42,10 @@ std::string FormatFigure(double figure, const QLocale& locale) {
 }
 
 std::string FormatComparison(double figure, std::string_view previousText, const QLocale& locale) {
-  if (previousText.empty()) {
+  const double previous = NumericValue(previousText);
+  if (previousText.empty() || !Plausible(previous)) {
     return {};
   }
-  const double previous = NumericValue(previousText);
   const double difference = figure - previous;
   const double percent = figure != 0 ? difference / figure * 100.0 : (previous != 0 ? -100.0 : 0.0);
   const std::string change = difference > 1e6 || -difference > 1e6

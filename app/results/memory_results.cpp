@@ -1,5 +1,7 @@
 #include "memory_results.h"
 
+#include <cmath>
+
 #include "figure_format.h"
 #include "numeric_value.h"
 #include "output_lines.h"
@@ -71,11 +73,17 @@ MemoryResults LogMEM(std::string_view dosBox, int ii, FigureStore& store, const 
         continue;
       }
       const std::string key = std::string(kKeyPrefixes[ii]) + " " + subtest.word;
-      std::string cut = NormaliseToBytesPerSecond(std::string(
+      CutFigure cut = NormaliseToBytesPerSecond(std::string(
           line.size() > kFigureColumn ? line.substr(kFigureColumn) : std::string_view()));
-      const std::optional<double> figure = FigureBeforeUnit(cut);
-      std::string field = cut;
-      std::string logText = cut;
+      std::optional<double> figure = cut.bytesPerSecond;
+      if (!figure) {
+        figure = FigureBeforeUnit(cut.text);
+      }
+      if (figure && !std::isfinite(*figure)) {
+        figure.reset();
+      }
+      std::string field = cut.text;
+      std::string logText = cut.text;
       if (figure) {
         const std::string text = FormatFigure(*figure, locale);
         const std::string previous = store.Previous(kSection, key);

@@ -13,10 +13,10 @@ namespace {
 constexpr double kDecimalMegabyte = 1e6;
 constexpr double kBinaryMegabyte = 1048576.0;
 
-std::string Converted(const std::string& text, std::size_t unitAt, double bytesPerUnit) {
+CutFigure Converted(std::string text, std::size_t unitAt, double bytesPerUnit) {
   const auto number = LeadingNumber(std::string_view(text).substr(0, unitAt));
   if (!number || !std::isfinite(*number * bytesPerUnit)) {
-    return text;
+    return {std::move(text), std::nullopt};
   }
   // 17179.47 x 1000000 comes out as 17179470000.000002: a product within rounding noise of whole
   // bytes is whole bytes, so the stored figure does not carry a fraction the engine never printed.
@@ -25,22 +25,22 @@ std::string Converted(const std::string& text, std::size_t unitAt, double bytesP
   if (std::fabs(bytes - whole) <= std::fabs(bytes) * 4 * std::numeric_limits<double>::epsilon()) {
     bytes = whole;
   }
-  return settings::PlainDecimalText(bytes) + " Bps";
+  return {settings::PlainDecimalText(bytes) + " Bps", bytes};
 }
 
 }  // namespace
 
-std::string NormaliseToBytesPerSecond(std::string text) {
+CutFigure NormaliseToBytesPerSecond(std::string text) {
   const std::size_t megabytes = platform::FindNoCase(text, "MB/s");
   if (megabytes != std::string::npos) {
-    return Converted(text, megabytes,
-                     text[megabytes + 1] == 'b' ? kBinaryMegabyte : kDecimalMegabyte);
+    const double unit = text[megabytes + 1] == 'b' ? kBinaryMegabyte : kDecimalMegabyte;
+    return Converted(std::move(text), megabytes, unit);
   }
   const std::size_t binary = text.find(" bps");
   if (binary != std::string::npos) {
-    return Converted(text, binary, kBinaryMegabyte);
+    return Converted(std::move(text), binary, kBinaryMegabyte);
   }
-  return text;
+  return {std::move(text), std::nullopt};
 }
 
 }  // namespace results

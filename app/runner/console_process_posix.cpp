@@ -11,6 +11,7 @@
 
 #include "console_process.h"
 
+namespace runner {
 namespace {
 
 void CloseQuietly(int& fd) {
@@ -46,24 +47,24 @@ bool OutputWaiting(int fd) {
 
 }  // namespace
 
-ConsoleProcess::~ConsoleProcess() { CloseQuietly(m_output); }
+ConsoleProcess::~ConsoleProcess() { CloseQuietly(output_); }
 
-ConsoleProcess::Start ConsoleProcess::start(const std::string& program,
-                                            const std::string& displayName,
-                                            const std::vector<std::string>& arguments) {
-  CloseQuietly(m_output);
+ConsoleProcess::StartResult ConsoleProcess::Start(const std::string& program,
+                                                  const std::string& displayName,
+                                                  const std::vector<std::string>& arguments) {
+  CloseQuietly(output_);
   int output[2];
   if (pipe2(output, O_CLOEXEC) != 0) {
-    m_pipeError = errno;
-    return Start::PipeFailed;
+    pipeError_ = errno;
+    return StartResult::PipeFailed;
   }
   // Carries the exec error back; closed by a successful exec.
   int status[2];
   if (pipe2(status, O_CLOEXEC) != 0) {
-    m_pipeError = errno;
+    pipeError_ = errno;
     close(output[0]);
     close(output[1]);
-    return Start::PipeFailed;
+    return StartResult::PipeFailed;
   }
 
   std::vector<char*> argv;
@@ -101,25 +102,27 @@ ConsoleProcess::Start ConsoleProcess::start(const std::string& program,
   close(status[0]);
   if (child < 0 || got != 0) {
     close(output[0]);
-    return Start::NotStarted;
+    return StartResult::NotStarted;
   }
-  m_output = output[0];
-  return Start::Started;
+  output_ = output[0];
+  return StartResult::Started;
 }
 
-std::size_t ConsoleProcess::read(char* buffer, std::size_t size) {
-  if (m_output < 0) {
+std::size_t ConsoleProcess::Read(char* buffer, std::size_t size) {
+  if (output_ < 0) {
     return 0;
   }
-  if (QCoreApplication::instance() && !OutputWaiting(m_output)) {
+  if (QCoreApplication::instance() && !OutputWaiting(output_)) {
     QEventLoop loop;
-    QSocketNotifier notifier(m_output, QSocketNotifier::Read);
+    QSocketNotifier notifier(output_, QSocketNotifier::Read);
     QObject::connect(&notifier, &QSocketNotifier::activated, &loop, &QEventLoop::quit);
     loop.exec();
   }
   ssize_t got;
   do {
-    got = ::read(m_output, buffer, size);
+    got = ::read(output_, buffer, size);
   } while (got < 0 && errno == EINTR);
   return got > 0 ? static_cast<std::size_t>(got) : 0;
 }
+
+}  // namespace runner

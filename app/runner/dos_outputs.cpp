@@ -9,6 +9,7 @@
 #include "message_box.h"
 #include "trusted_location.h"
 
+namespace runner {
 namespace {
 
 void ShowError(const std::string& text) {
@@ -32,16 +33,15 @@ std::size_t WholeCharactersLength(const char* bytes, std::size_t length) {
 
 }  // namespace
 
-QString DOSOutputs::ExecuteCommand(const QString& commandLine) {
-  if (!commandLine.isEmpty()) {
-    m_commandLine = commandLine;
+std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
+  if (!commandLine.empty()) {
+    commandLine_ = commandLine;
   }
-  if (m_commandLine.isEmpty()) {
+  if (commandLine_.empty()) {
     ShowError("Command Line empty");
-    return QString();
+    return {};
   }
-  const std::optional<platform::CommandLine> command =
-      platform::SplitCommandLine(m_commandLine.toStdString());
+  const std::optional<platform::CommandLine> command = platform::SplitCommandLine(commandLine_);
   const std::string written = command ? command->program : std::string();
   // Another user's file, or one in a folder others can write, is never run.
   const std::optional<std::string> trusted = platform::TrustedProgramPath(written);
@@ -51,47 +51,49 @@ QString DOSOutputs::ExecuteCommand(const QString& commandLine) {
     } else {
       ShowError("File or command not found");
     }
-    return QString();
+    return {};
   }
 
   ConsoleProcess process;
-  switch (process.start(*trusted, written, command->arguments)) {
-    case ConsoleProcess::Start::PipeFailed:
-      ShowError("CreatePipe failed. Error: " + std::to_string(process.pipeError()));
-      return QString();
-    case ConsoleProcess::Start::NotStarted:
+  switch (process.Start(*trusted, written, command->arguments)) {
+    case ConsoleProcess::StartResult::PipeFailed:
+      ShowError("CreatePipe failed. Error: " + std::to_string(process.PipeError()));
+      return {};
+    case ConsoleProcess::StartResult::NotStarted:
       ShowError("File or command not found");
-      return QString();
-    case ConsoleProcess::Start::Started:
+      return {};
+    case ConsoleProcess::StartResult::Started:
       break;
   }
 
-  // Kept apart from m_outputs, which a run started from an event handler meanwhile replaces.
-  QString output;
-  m_outputs.clear();
-  const auto deliver = [&](const QString& piece) {
+  // Kept apart from outputs_, which a run started from an event handler meanwhile replaces.
+  std::string output;
+  outputs_.clear();
+  const auto deliver = [&](std::string piece) {
     output += piece;
-    m_outputs = output;
+    outputs_ = output;
     emit ReceiveOutputs(piece);
     QCoreApplication::processEvents();
   };
   char buffer[kReadSize];
   std::size_t held = 0;
   for (;;) {
-    const std::size_t got = process.read(buffer + held, sizeof buffer - held);
+    const std::size_t got = process.Read(buffer + held, sizeof buffer - held);
     if (got == 0) {
       if (held > 0) {
-        deliver(QString::fromUtf8(buffer, static_cast<qsizetype>(held)));
+        deliver(std::string(buffer, held));
       }
-      deliver(QString());
+      deliver({});
       return output;
     }
     const std::size_t available = held + got;
     const std::size_t whole = WholeCharactersLength(buffer, available);
     if (whole > 0) {
-      deliver(QString::fromUtf8(buffer, static_cast<qsizetype>(whole)));
+      deliver(std::string(buffer, whole));
     }
     held = available - whole;
     std::memmove(buffer, buffer + whole, held);
   }
 }
+
+}  // namespace runner

@@ -7,6 +7,8 @@
 #include <chrono>
 #include <thread>
 
+namespace runner {
+
 void Delay(int MilliSeconds) {
   const std::chrono::milliseconds pause(MilliSeconds > 0 ? MilliSeconds : 0);
   if (!QCoreApplication::instance()) {
@@ -28,3 +30,5 @@ void Delay(int MilliSeconds) {
   }
   QCoreApplication::processEvents();
 }
+
+}  // namespace runner

@@ -7,7 +7,7 @@ namespace settings {
 std::string INIReadWrite::ReadIniValue(const std::string& path, const std::string& section,
                                        const std::string& key) {
   const bool systemSummary = section == "Processor" || section == "Memory";
-  ini_.SetPath(!systemSummary && !compareFilePath_.empty() ? compareFilePath_ : path);
+  ini_.SetPath(!systemSummary && !state_.CompareFilePath.empty() ? state_.CompareFilePath : path);
   ini_.SetSection(section);
   ini_.SetKey(key);
   return ini_.Value();
@@ -19,8 +19,8 @@ void INIReadWrite::WriteIniValue(const std::string& path, const std::string& sec
   ini_.SetSection(section);
   ini_.SetKey(key);
   ini_.SetValue(value);
-  if (!fullTestFilePath_.empty()) {
-    ini_.SetPath(fullTestFilePath_);
+  if (!state_.FullTestFilePath.empty()) {
+    ini_.SetPath(state_.FullTestFilePath);
     ini_.SetValue(value);
   }
 }

@@ -4,22 +4,18 @@
 #include <string_view>
 
 #include "c_ini.h"
+#include "program_state.h"
 
 namespace settings {
 
 // The only way the program reads or writes its INI files (Data.dat, the Full Test files). It routes
-// benchmark figures: while a past Full Test is chosen for comparison they are read from it, and
-// while a Full Test is being recorded every write also lands in it. Like the Windows original it
-// reports no errors; a failed write leaves its file unchanged.
+// benchmark figures by the program's CompareFilePath and FullTestFilePath: while a past Full Test
+// is chosen for comparison they are read from it, and while a Full Test is being recorded every
+// write also lands in it. It reports no errors, since no caller could act on one; a failed write
+// leaves its file unchanged.
 class INIReadWrite {
  public:
-  // The chosen past Full Test; empty compares with the last results.
-  const std::string& CompareFilePath() const { return compareFilePath_; }
-  void SetCompareFilePath(std::string path) { compareFilePath_ = std::move(path); }
-
-  // The Full Test being recorded; empty when none is.
-  const std::string& FullTestFilePath() const { return fullTestFilePath_; }
-  void SetFullTestFilePath(std::string path) { fullTestFilePath_ = std::move(path); }
+  explicit INIReadWrite(const state::ProgramState& state) : state_(state) {}
 
   // The value, empty when absent. Every section but "Processor" and "Memory" (exact spelling) comes
   // from CompareFilePath when one is chosen.
@@ -35,8 +31,7 @@ class INIReadWrite {
                      double value);
 
  private:
-  std::string compareFilePath_;
-  std::string fullTestFilePath_;
+  const state::ProgramState& state_;
   cINI ini_;
 };
 

@@ -1,12 +1,11 @@
 #include "companion_writer.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryFile>
-
 #include "file_lookup.h"
 #include "folders.h"
 #include "private_folder.h"
+#include "whole_file.h"
+
+namespace startup {
 
 void WriteCompanionFile(const CompanionFile& file, const std::string& folder) {
   if (platform::FindInFolder(folder, file.name, platform::EntryKind::File)) {
@@ -16,24 +15,10 @@ void WriteCompanionFile(const CompanionFile& file, const std::string& folder) {
   if (!bytes) {
     return;
   }
-  // Written aside and renamed into place, which never replaces an entry that appeared meanwhile.
-  const QDir destination(QString::fromStdString(folder));
-  QTemporaryFile temporary(
-      destination.filePath(QLatin1String(file.name) + QLatin1String(".XXXXXX")));
-  if (!temporary.open()) {
-    return;
-  }
-  const auto size = static_cast<qint64>(bytes->size());
-  if (temporary.write(reinterpret_cast<const char*>(bytes->data()), size) != size ||
-      !temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
-                                QFile::ExeOther) ||
-      !temporary.flush()) {
-    return;
-  }
-  if (temporary.rename(destination.filePath(QLatin1String(file.name)))) {
-    temporary.setAutoRemove(false);
-  }
+  // Created whole under its name, never over an entry that appeared meanwhile.
+  platform::CreateWholeFile(
+      folder + "/" + file.name,
+      std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), 0755);
 }
 
 void WriteCompanionFile(const CompanionFile& file) {
@@ -65,3 +50,5 @@ std::string CompanionDestination(CompanionFolder folder) {
   std::string ignored;
   return platform::EnsurePrivateFolder(created, ignored) ? created : std::string();
 }
+
+}  // namespace startup

@@ -4,6 +4,8 @@
 
 #include "companion_file.h"
 
+namespace startup {
+
 // Writes the companion file into `folder` when the folder holds no plain file of that name (in
 // any letter case), byte for byte and executable (0755); an existing file is used as found,
 // whatever its content. Reports nothing, as its callers go on either way: a failure leaves no
@@ -17,3 +19,5 @@ void WriteCompanionFile(const CompanionFile& file);
 // WinDir (created private when missing, since the summary tool is run from there). Empty when the
 // folder cannot be had.
 std::string CompanionDestination(CompanionFolder folder);
+
+}  // namespace startup

@@ -1,5 +1,7 @@
 #include "carried_files.h"
 
+namespace startup {
+
 extern const HexText kRamExeText;
 extern const HexText kPellistoEngineText;
 
@@ -11,3 +13,5 @@ const std::vector<const CompanionFile*>& CarriedFiles() {
   static const std::vector<const CompanionFile*> files{&kRamExeFile, &kPellistoEngineFile};
   return files;
 }
+
+}  // namespace startup

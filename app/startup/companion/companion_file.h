@@ -2,6 +2,8 @@
 
 #include "hex_text.h"
 
+namespace startup {
+
 // A companion file the program carries and writes on demand, and the folder it belongs in.
 
 enum class CompanionFolder { TempFolder, ProgramFolder, SystemFolder };
@@ -11,3 +13,5 @@ struct CompanionFile {
   CompanionFolder folder;
   const HexText& text;
 };
+
+}  // namespace startup

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+namespace startup {
 namespace {
 
 constexpr char kDigits[] = "0123456789ABCDEF";
@@ -66,3 +67,5 @@ std::optional<std::vector<unsigned char>> DecodeHexText(const HexText& text) {
   }
   return bytes;
 }
+
+}  // namespace startup

@@ -25,11 +25,12 @@ int main(int argc, char** argv) {
     return 1;
   }
   const std::string symbol = argv[2];
-  const std::vector<std::string> chunks = EncodeHexText(bytes);
+  const std::vector<std::string> chunks = startup::EncodeHexText(bytes);
 
   std::ostringstream source;
   source << "// Generated at build time by hex_text_gen; not to be edited.\n"
          << "#include \"hex_text.h\"\n\n"
+         << "namespace startup {\n\n"
          << "extern const HexText " << symbol << ";\n\n";
   if (chunks.empty()) {
     source << "const HexText " << symbol << "{nullptr, 0};\n";
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     source << "};\n}  // namespace\n\n"
            << "const HexText " << symbol << "{kChunks, " << chunks.size() << "};\n";
   }
+  source << "\n}  // namespace startup\n";
 
   std::ofstream output(argv[3], std::ios::binary | std::ios::trunc);
   output << source.str();

@@ -115,17 +115,17 @@ TEST_F(LogCacheTest, ComparesWithAChosenFullTestAndStillStoresInDataDat) {
   const std::string compare = temp / "Speed Test 14.03.22 21 Sep 12.Tdv";
   WriteFile(compare, "[Float1]\r\n1 Kb=10000000000\r\n");
   ini.WriteIniValue(DataFile(), "Float1", "1 Kb", "1");
-  ini.SetCompareFilePath(compare);
+  state.CompareFilePath = compare;
   const CacheResults r = Run("FL-POINT & WRITING        1 Kb block: 12000000000 Bps\n", 1, 1);
   EXPECT_EQ(r.fields[0], "12,000,000,000 Bps (12 GB) [2,000MB 16.7%]");
   EXPECT_EQ(ReadFile(compare), "[Float1]\r\n1 Kb=10000000000\r\n");
-  ini.SetCompareFilePath("");
+  state.CompareFilePath.clear();
   EXPECT_EQ(Stored("Float1", "1 Kb"), "12000000000");
 }
 
 TEST_F(LogCacheTest, FullTestBeingRecordedReceivesEveryFigure) {
   const std::string fullTest = temp / "BENCH Speed Test 14.03.22 21 Sep 12.Tdv";
-  ini.SetFullTestFilePath(fullTest);
+  state.FullTestFilePath = fullTest;
   Run(Capture("ram_integer_write.txt"), 0, 1);
   std::string expected = "[Integer1]\r\n";
   for (const char* key : kKeys) {

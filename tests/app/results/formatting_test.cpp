@@ -30,7 +30,6 @@ TEST(NumericValue, LeadingNumberOfATextOrZero) {
       {".", 0},
       {"inf", 0},
       {"0x10", 0},
-      {"1e999", 0},
       {"\t42", 42},
       {"1 000", 1},
   };
@@ -113,7 +112,7 @@ TEST(RateUnits, EveryEngineFormatComesOutInBytesPerSecond) {
       {"ERROR: no SSE support available", "ERROR: no SSE support available"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(results::NormaliseToBytesPerSecond(c.cut), c.normalised) << '"' << c.cut << '"';
+    EXPECT_EQ(results::NormaliseToBytesPerSecond(c.cut).text, c.normalised) << '"' << c.cut << '"';
   }
 }
 

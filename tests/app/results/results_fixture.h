@@ -12,7 +12,8 @@
 class ResultsFixture {
  protected:
   Sandbox temp;
-  settings::INIReadWrite ini;
+  state::ProgramState state;
+  settings::INIReadWrite ini{state};
   results::FigureStore store{ini, temp.path()};
   const QLocale english{QLocale::English, QLocale::UnitedStates};
 

@@ -12,7 +12,7 @@ TEST(Delay, LastsAtLeastTheGivenTime) {
   for (int pause : {1, 30, 120}) {
     QElapsedTimer clock;
     clock.start();
-    Delay(pause);
+    runner::Delay(pause);
     EXPECT_GE(clock.elapsed(), pause);
   }
 }
@@ -22,7 +22,7 @@ TEST(Delay, LetsPendingEventsThroughEvenWhenTheTimeIsUp) {
     bool delivered = false;
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [&] { delivered = true; }, Qt::QueuedConnection);
-    Delay(pause);
+    runner::Delay(pause);
     EXPECT_TRUE(delivered) << pause;
   }
 }
@@ -31,7 +31,7 @@ TEST(Delay, ATimerDueDuringThePauseRunsBeforeItEnds) {
   int fired = 0;
   QTimer::singleShot(10, [&] { ++fired; });
   QTimer::singleShot(40, [&] { ++fired; });
-  Delay(100);
+  runner::Delay(100);
   EXPECT_EQ(fired, 2);
 }
 

@@ -14,8 +14,9 @@
 #include "ini_read_write.h"
 #include "memory_results.h"
 #include "message_box.h"
+#include "program_state.h"
+#include "run_catalogue.h"
 #include "sandbox.h"
-#include "test_catalogue.h"
 
 namespace {
 
@@ -30,23 +31,23 @@ class EngineEndToEnd : public testing::Test {
           messages_.push_back(text);
           return platform::MsgAnswer::OK;
         });
-    WriteCompanionFile(kRamExeFile);
+    startup::WriteCompanionFile(startup::kRamExeFile);
     tempFolder_ = platform::TempFolder().path;
     ASSERT_FALSE(tempFolder_.empty());
-    QObject::connect(&objDOSB_, &DOSOutputs::ReceiveOutputs,
-                     [this](const QString& piece) { dosBox_ += piece; });
+    QObject::connect(&objDOSB_, &runner::DOSOutputs::ReceiveOutputs,
+                     [this](const std::string& piece) { dosBox_ += piece; });
   }
 
   void TearDown() override { platform::SetMsgBoxHandler(previousHandler_); }
 
-  // Steps R1 and R5 of a test series for run `number`, at 1 GB per measurement and 1 MB arrays.
+  // The engine run of a series' step `number`, at 1 GB per measurement and 1 MB arrays.
   std::string RunEngine(int number) {
     dosBox_.clear();
-    const EngineRun& run = EngineRuns().at(number - 1);
-    const QString enginePath = QString::fromStdString(tempFolder_ + "/ram.exe");
-    objDOSB_.SetCommandLine(RunCommandLine(run, enginePath, "1", 0) + " -m1");
+    const session::EngineRun& run = session::EngineRuns().at(number - 1);
+    objDOSB_.SetCommandLine(session::RunCommandLine(run, tempFolder_ + "/ram.exe", "1", 0) +
+                            " -m1");
     objDOSB_.ExecuteCommand();
-    return dosBox_.toStdString();
+    return dosBox_;
   }
 
   std::string Stored(const std::string& section, const std::string& key) {
@@ -56,9 +57,10 @@ class EngineEndToEnd : public testing::Test {
   Sandbox sandbox_;
   ScopedEnvironment temp_{"TEMP", sandbox_ / "temp"};
   std::string tempFolder_;
-  DOSOutputs objDOSB_;
-  QString dosBox_;
-  settings::INIReadWrite ini_;
+  runner::DOSOutputs objDOSB_;
+  std::string dosBox_;
+  state::ProgramState state_;
+  settings::INIReadWrite ini_{state_};
   std::vector<std::string> messages_;
   platform::MsgBoxHandler previousHandler_;
 };
@@ -100,8 +102,8 @@ TEST_F(EngineEndToEnd, ABlockRunIsShownLoggedAndStored) {
 
 TEST_F(EngineEndToEnd, AMemoryRunIsStoredUnderItsRowPrefix) {
   results::FigureStore store(ini_, tempFolder_);
-  const EngineRun& run = EngineRuns().at(12);  // -b3, the integer memory test
-  ASSERT_EQ(run.routine, ResultRoutine::LogMEM);
+  const session::EngineRun& run = session::EngineRuns().at(12);  // -b3, the integer memory test
+  ASSERT_EQ(run.routine, session::ResultRoutine::LogMEM);
   const results::MemoryResults shown =
       results::LogMEM(RunEngine(13), run.argument, store, kEnglish);
   ASSERT_TRUE(messages_.empty()) << messages_.front();
@@ -119,10 +121,9 @@ TEST_F(EngineEndToEnd, AMemoryRunIsStoredUnderItsRowPrefix) {
 TEST_F(EngineEndToEnd, AnEngineErrorLineGivesNoFigures) {
   results::FigureStore store(ini_, tempFolder_);
   dosBox_.clear();
-  objDOSB_.ExecuteCommand(QString::fromStdString(tempFolder_ + "/RAM.exe -b1 -g6 -m1"));
-  EXPECT_EQ(dosBox_.toStdString(), "\nERROR: invalid pass size\n");
-  const results::CacheResults shown =
-      results::LogCache(dosBox_.toStdString(), 0, 1, store, kEnglish);
+  objDOSB_.ExecuteCommand(tempFolder_ + "/RAM.exe -b1 -g6 -m1");
+  EXPECT_EQ(dosBox_, "\nERROR: invalid pass size\n");
+  const results::CacheResults shown = results::LogCache(dosBox_, 0, 1, store, kEnglish);
   EXPECT_EQ(shown.log, "");
   EXPECT_EQ(Stored("Integer1", "1 Kb"), "");
 }

@@ -23,7 +23,8 @@ class IniRoutingTest : public ::testing::Test {
   Sandbox sandbox;
   const std::string data = sandbox / "Data.dat";
   const std::string compare = sandbox / "Speed Test 14.03.22 21 Sep 12.Tdv";
-  settings::INIReadWrite store;
+  state::ProgramState state;
+  settings::INIReadWrite store{state};
 };
 
 TEST_F(IniRoutingTest, ReadsComeFromTheGivenFileWithoutACompareFile) {
@@ -33,7 +34,7 @@ TEST_F(IniRoutingTest, ReadsComeFromTheGivenFileWithoutACompareFile) {
 }
 
 TEST_F(IniRoutingTest, FiguresComeFromTheCompareFileTheSystemSummaryDoesNot) {
-  store.SetCompareFilePath(compare);
+  state.CompareFilePath = compare;
   const struct {
     const char* section;
     const char* key;
@@ -54,15 +55,15 @@ TEST_F(IniRoutingTest, FiguresComeFromTheCompareFileTheSystemSummaryDoesNot) {
 
 TEST_F(IniRoutingTest, WritesGoToTheGivenFileAndMirrorIntoTheFullTest) {
   const std::string fullTest = sandbox / "BENCH Speed Test 10.00.00 01 Jan 24.Tdv";
-  store.SetCompareFilePath(compare);
+  state.CompareFilePath = compare;
   store.WriteIniValue(data, "Integer1", "1 Kb", 19046418164.0);
   EXPECT_EQ(store.ReadIniValue(data, "Integer1", "1 Kb"), "222")
       << "still compared with the Full Test";
-  store.SetCompareFilePath("");
+  state.CompareFilePath.clear();
   EXPECT_EQ(store.ReadIniValue(data, "Integer1", "1 Kb"), "19046418164");
   EXPECT_FALSE(std::filesystem::exists(fullTest));
 
-  store.SetFullTestFilePath(fullTest);
+  state.FullTestFilePath = fullTest;
   store.WriteIniValue(data, "MEM Test", "Interger Copy", 1234.5);
   EXPECT_EQ(store.ReadIniValue(data, "MEM Test", "Interger Copy"), "1234.5");
   EXPECT_EQ(ReadFile(fullTest), "[MEM Test]\r\nInterger Copy=1234.5\r\n");
@@ -70,7 +71,7 @@ TEST_F(IniRoutingTest, WritesGoToTheGivenFileAndMirrorIntoTheFullTest) {
 }
 
 TEST_F(IniRoutingTest, TheTwoWritesAreIndependent) {
-  store.SetFullTestFilePath(sandbox / "no such folder/Speed Test.Tdv");
+  state.FullTestFilePath = sandbox / "no such folder/Speed Test.Tdv";
   store.WriteIniValue(data, "Integer2", "1 Kb", "5");
   EXPECT_EQ(store.ReadIniValue(data, "Integer2", "1 Kb"), "5");
 }

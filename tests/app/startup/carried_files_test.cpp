@@ -9,6 +9,8 @@
 
 namespace {
 
+using namespace startup;
+
 // The built file each carried companion comes from.
 const std::map<std::string, std::string> kBuiltFiles{
     {"RAM.exe", RAM_EXE},

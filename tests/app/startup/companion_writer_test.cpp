@@ -11,9 +11,13 @@
 
 #include "sandbox.h"
 
+namespace startup {
 extern const HexText kCarriedSampleText;
+}  // namespace startup
 
 namespace {
+
+using namespace startup;
 
 namespace fs = std::filesystem;
 

@@ -6,6 +6,8 @@
 
 namespace {
 
+using namespace startup;
+
 std::optional<std::vector<unsigned char>> Decode(std::vector<const char*> chunks) {
   return DecodeHexText(HexText{chunks.data(), chunks.size()});
 }

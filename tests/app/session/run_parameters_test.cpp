@@ -1,4 +1,4 @@
-#include "test_parameters.h"
+#include "run_parameters.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,9 @@
 
 namespace {
 
-TEST(TestParameters, TestSizeTable) {
+using namespace session;
+
+TEST(RunParameters, TestSizeTable) {
   const QLocale english(QLocale::English, QLocale::UnitedStates);
   const QLocale german(QLocale::German, QLocale::Germany);
   const struct {
@@ -37,12 +39,12 @@ TEST(TestParameters, TestSizeTable) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string("typed \"") + c.typed + "\"");
-    EXPECT_EQ(TestSizeText(c.typed, english).toStdString(), c.english);
-    EXPECT_EQ(TestSizeText(c.typed, german).toStdString(), c.german);
+    EXPECT_EQ(TestSizeText(c.typed, english), c.english);
+    EXPECT_EQ(TestSizeText(c.typed, german), c.german);
   }
 }
 
-TEST(TestParameters, PrefetchModeIsTheSelectedButton) {
+TEST(RunParameters, PrefetchModeIsTheSelectedButton) {
   EXPECT_EQ(PrefetchMode({true, false, false}), 0);
   EXPECT_EQ(PrefetchMode({false, true, false}), 1);
   EXPECT_EQ(PrefetchMode({false, false, true}), 2);

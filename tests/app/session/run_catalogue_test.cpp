@@ -1,4 +1,4 @@
-#include "test_catalogue.h"
+#include "run_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +6,8 @@
 #include <string>
 
 namespace {
+
+using namespace session;
 
 std::string RoutineText(const EngineRun& run) {
   return std::string(run.routine == ResultRoutine::LogCache ? "LogCache(" : "LogMEM(") +
@@ -39,18 +41,18 @@ const RunCase kRunCases[] = {
     {18, "/home/a b/RAM.exe -b18 -t1 -g8", "LogMEM(6,5)"},
 };
 
-TEST(TestCatalogue, EveryRunHasItsCommandLineAndResultRoutine) {
+TEST(RunCatalogue, EveryRunHasItsCommandLineAndResultRoutine) {
   const auto& runs = EngineRuns();
   for (const RunCase& c : kRunCases) {
     const EngineRun& run = runs.at(c.number - 1);
     SCOPED_TRACE(c.number);
     EXPECT_EQ(run.number, c.number);
-    EXPECT_EQ(RunCommandLine(run, "/home/a b/RAM.exe", "8", 1).toStdString(), c.commandLine);
+    EXPECT_EQ(RunCommandLine(run, "/home/a b/RAM.exe", "8", 1), c.commandLine);
     EXPECT_EQ(RoutineText(run), c.routine);
   }
 }
 
-TEST(TestCatalogue, SizeAndPrefetchModeReachTheirPlaces) {
+TEST(RunCatalogue, SizeAndPrefetchModeReachTheirPlaces) {
   const auto& runs = EngineRuns();
   const struct {
     int number;
@@ -63,8 +65,7 @@ TEST(TestCatalogue, SizeAndPrefetchModeReachTheirPlaces) {
       {18, "2", 1, "e -b18 -t1 -g2"}, {18, "2,5", 0, "e -b18 -t0 -g2,5"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(RunCommandLine(runs.at(c.number - 1), "e", c.size, c.mode).toStdString(),
-              c.commandLine);
+    EXPECT_EQ(RunCommandLine(runs.at(c.number - 1), "e", c.size, c.mode), c.commandLine);
   }
   for (const EngineRun& run : runs) {
     if (run.number != 16 && run.number != 18) {
@@ -74,7 +75,7 @@ TEST(TestCatalogue, SizeAndPrefetchModeReachTheirPlaces) {
   }
 }
 
-TEST(TestCatalogue, SeriesOrderPausesAndPageTurns) {
+TEST(RunCatalogue, SeriesOrderPausesAndPageTurns) {
   std::set<int> preWait;
   std::set<int> pageTurn;
   int lastGroup = 1;
@@ -98,7 +99,7 @@ std::set<int> SelectedGroups(std::set<int> boxes, bool hasMMX, bool hasSSE) {
   return groups;
 }
 
-TEST(TestCatalogue, GroupGating) {
+TEST(RunCatalogue, GroupGating) {
   const std::set<int> all{1, 2, 3, 4, 5, 6, 7, 8};
   EXPECT_EQ(SelectedGroups({}, true, true), std::set<int>{});
   EXPECT_EQ(SelectedGroups({0}, false, false), all) << "Run ALL ignores the CPU flags";
@@ -110,7 +111,7 @@ TEST(TestCatalogue, GroupGating) {
   EXPECT_EQ(SelectedGroups({1, 2, 3, 4, 5, 6, 7, 8}, false, false), (std::set<int>{1, 2, 5, 6}));
 }
 
-TEST(TestCatalogue, BoxesWithoutTheirFeatureAreUnavailable) {
+TEST(RunCatalogue, BoxesWithoutTheirFeatureAreUnavailable) {
   std::set<int> unavailableWithoutMMX;
   std::set<int> unavailableWithoutSSE;
   for (const TestBox& box : TestBoxes()) {

@@ -1,5 +1,6 @@
-#include "test_catalogue.h"
+#include "run_catalogue.h"
 
+namespace session {
 namespace {
 
 constexpr auto LC = ResultRoutine::LogCache;
@@ -73,11 +74,13 @@ bool GroupSelected(int group, const std::array<bool, 9>& checked, bool hasMMX, b
   return false;
 }
 
-QString RunCommandLine(const EngineRun& run, const QString& enginePath, const QString& testSize,
-                       int prefetchMode) {
-  QString line = enginePath + QLatin1String(run.switchText);
+std::string RunCommandLine(const EngineRun& run, const std::string& enginePath,
+                           const std::string& testSize, int prefetchMode) {
+  std::string line = enginePath + run.switchText;
   if (run.usesPrefetch) {
-    line += QString::number(prefetchMode) + QLatin1String(" -g");
+    line += std::to_string(prefetchMode) + " -g";
   }
   return line + testSize;
 }
+
+}  // namespace session

@@ -1,7 +1,9 @@
 #pragma once
 
-#include <QString>
 #include <array>
+#include <string>
+
+namespace session {
 
 // What the user can ask for and what each request becomes: the test check boxes, the engine runs
 // they stand for, and the command line of every run.
@@ -43,5 +45,7 @@ bool BoxAvailable(const TestBox& box, bool hasMMX, bool hasSSE);
 bool GroupSelected(int group, const std::array<bool, 9>& checked, bool hasMMX, bool hasSSE);
 
 // enginePath, the switch text and the parameters, with nothing added: no quotes, no blanks.
-QString RunCommandLine(const EngineRun& run, const QString& enginePath, const QString& testSize,
-                       int prefetchMode);
+std::string RunCommandLine(const EngineRun& run, const std::string& enginePath,
+                           const std::string& testSize, int prefetchMode);
+
+}  // namespace session
