@@ -22,10 +22,11 @@ FolderResult WinDir();
 // SysFolder: "Syswow64" when `winDir` holds a folder of that name (in any case), else "System32".
 std::string SysFolder(const std::string& winDir);
 
-// TempFolder, where the engine is written and run, so it must be a folder no other user can write.
-// The environment's TEMP when it names such a folder (created 0700 when missing); when others can
-// write it (as /tmp), its private subfolder "vantora-<uid>". Without TEMP:
-// $XDG_RUNTIME_DIR/vantora, else ${TMPDIR:-/tmp}/vantora-<uid>.
+// TempFolder, where the engine is written and run, so it must be a private folder that the rule
+// for running programs trusts (IsTrustedFolder). The environment's TEMP when it names such a folder
+// (created 0700 when missing); when others can write it (as /tmp), its private subfolder
+// "vantora-<uid>". When neither is trusted (a folder above TEMP that others can write), or without
+// TEMP: $XDG_RUNTIME_DIR/vantora, else ${TMPDIR}/vantora-<uid>, else /tmp/vantora-<uid>.
 FolderResult TempFolder();
 
 // The folder of the running executable.

@@ -4,11 +4,13 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "environment.h"
 #include "file_lookup.h"
 #include "folders.h"
 #include "private_folder.h"
+#include "trusted_location.h"
 
 namespace platform {
 namespace {
@@ -62,23 +64,42 @@ std::string SysFolder(const std::string& winDir) {
 }
 
 FolderResult TempFolder() {
+  // The engine is run from here, so only a folder its rule trusts will do; TEMP when it is one,
+  // else a private folder of this user's, which keeps every run working.
+  std::vector<std::string> candidates;
   const std::string temp = EnvironmentValue("TEMP");
   if (!temp.empty()) {
     ::mkdir(temp.c_str(), 0700);
     if (IsPrivateFolder(temp)) {
-      return {temp, {}};
+      candidates.push_back(temp);
+    } else {
+      candidates.push_back(temp + "/" + UserSuffix());
     }
-    return Private(temp + "/" + UserSuffix());
   }
   const std::string runtime = EnvironmentValue("XDG_RUNTIME_DIR");
   if (!runtime.empty() && IsPrivateFolder(runtime)) {
-    return Private(runtime + "/vantora");
+    candidates.push_back(runtime + "/vantora");
   }
-  std::string base = EnvironmentValue("TMPDIR");
-  if (base.empty()) {
-    base = "/tmp";
+  const std::string tmpdir = EnvironmentValue("TMPDIR");
+  if (!tmpdir.empty()) {
+    candidates.push_back(tmpdir + "/" + UserSuffix());
   }
-  return Private(base + "/" + UserSuffix());
+  candidates.push_back("/tmp/" + UserSuffix());
+
+  std::string firstError;
+  for (const std::string& candidate : candidates) {
+    FolderResult folder = Private(candidate);
+    if (folder.ok() && !IsTrustedFolder(folder.path)) {
+      folder = {{}, "other users can write a folder above " + candidate};
+    }
+    if (folder.ok()) {
+      return folder;
+    }
+    if (firstError.empty()) {
+      firstError = folder.error;
+    }
+  }
+  return {{}, firstError};
 }
 
 std::string ProgramFolder() {

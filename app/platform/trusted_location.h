@@ -12,4 +12,9 @@ namespace platform {
 // file. Run the returned path, not `path`, so that a link changed afterwards does not matter.
 std::optional<std::string> TrustedProgramPath(const std::string& path);
 
+// Whether a program placed in `folder` would be trusted by the rule above: the folder and every
+// folder above it belong to this user or to the administrator, the folder cannot be written by
+// other users, and a folder higher up only when it protects its entries.
+bool IsTrustedFolder(const std::string& folder);
+
 }  // namespace platform

@@ -24,6 +24,29 @@ std::string ParentFolder(const std::string& path) {
 
 }  // namespace
 
+bool IsTrustedFolder(const std::string& folder) {
+  char resolved[PATH_MAX];
+  if (folder.empty() || realpath(folder.c_str(), resolved) == nullptr) {
+    return false;
+  }
+  std::string current = resolved;
+  struct stat entry {};
+  for (bool ownFolder = true;; ownFolder = false) {
+    if (stat(current.c_str(), &entry) != 0 || !S_ISDIR(entry.st_mode) ||
+        !OwnedByUsOrAdministrator(entry)) {
+      return false;
+    }
+    const bool protectsEntries = !ownFolder && (entry.st_mode & S_ISVTX) != 0;
+    if (WritableByOthers(entry) && !protectsEntries) {
+      return false;
+    }
+    if (current == "/") {
+      return true;
+    }
+    current = ParentFolder(current);
+  }
+}
+
 std::optional<std::string> TrustedProgramPath(const std::string& path) {
   char resolved[PATH_MAX];
   if (path.empty() || realpath(path.c_str(), resolved) == nullptr) {
@@ -32,23 +55,11 @@ std::optional<std::string> TrustedProgramPath(const std::string& path) {
   const std::string program = resolved;
   struct stat entry {};
   if (stat(program.c_str(), &entry) != 0 || !S_ISREG(entry.st_mode) ||
-      !OwnedByUsOrAdministrator(entry) || WritableByOthers(entry)) {
+      !OwnedByUsOrAdministrator(entry) || WritableByOthers(entry) ||
+      !IsTrustedFolder(ParentFolder(program))) {
     return std::nullopt;
   }
-  std::string folder = ParentFolder(program);
-  for (bool ownFolder = true;; ownFolder = false) {
-    if (stat(folder.c_str(), &entry) != 0 || !OwnedByUsOrAdministrator(entry)) {
-      return std::nullopt;
-    }
-    const bool protectsEntries = !ownFolder && (entry.st_mode & S_ISVTX) != 0;
-    if (WritableByOthers(entry) && !protectsEntries) {
-      return std::nullopt;
-    }
-    if (folder == "/") {
-      return program;
-    }
-    folder = ParentFolder(folder);
-  }
+  return program;
 }
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include "folders.h"
 #include "private_folder.h"
 #include "sandbox.h"
+#include "trusted_location.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ TEST_F(TempFolderTest, TempOthersCanWriteGetsPrivateSubfolder) {
   EXPECT_EQ(platform::TempFolder().path, expected);
 }
 
-TEST_F(TempFolderTest, PlantedLinkInSharedTempIsRefused) {
+TEST_F(TempFolderTest, PlantedLinkInSharedTempIsPassedOver) {
   const std::string shared = sandbox / "shared";
   const std::string attacker = sandbox / "attacker";
   ASSERT_EQ(::mkdir(shared.c_str(), 01777), 0);
@@ -58,9 +59,24 @@ TEST_F(TempFolderTest, PlantedLinkInSharedTempIsRefused) {
   ASSERT_EQ(::mkdir(attacker.c_str(), 0777), 0);
   ASSERT_EQ(::symlink(attacker.c_str(), (shared + "/" + UserFolderName()).c_str()), 0);
   ScopedEnvironment temp("TEMP", shared);
-  const platform::FolderResult folder = platform::TempFolder();
-  EXPECT_FALSE(folder.ok());
-  EXPECT_NE(folder.error.find("not a folder"), std::string::npos) << folder.error;
+  ScopedEnvironment fallback("TMPDIR", sandbox.path());
+  EXPECT_EQ(platform::TempFolder().path, sandbox / UserFolderName());
+}
+
+// A private TEMP inside a folder others can write (0775) is no place to run the engine from:
+// another user could rename it away and plant their own. The engine's rule and TEMP's agree.
+TEST_F(TempFolderTest, PrivateTempBelowAFolderOthersCanWriteIsPassedOver) {
+  const std::string group = sandbox / "group";
+  ASSERT_EQ(::mkdir(group.c_str(), 0700), 0);
+  ::chmod(group.c_str(), 0775);
+  const std::string temp = group + "/Temp";
+  ASSERT_EQ(::mkdir(temp.c_str(), 0700), 0);
+  ScopedEnvironment variable("TEMP", temp);
+  ScopedEnvironment fallback("TMPDIR", sandbox.path());
+  const std::string chosen = platform::TempFolder().path;
+  EXPECT_EQ(chosen, sandbox / UserFolderName());
+  EXPECT_TRUE(platform::IsTrustedFolder(chosen));
+  EXPECT_FALSE(platform::IsTrustedFolder(temp));
 }
 
 TEST_F(TempFolderTest, FolderOfAnotherUserIsRefused) {
