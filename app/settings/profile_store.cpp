@@ -21,8 +21,8 @@ std::size_t SequenceLength(char c) {
                                         : 0;
 }
 
-// The first `limit` bytes of `text`, less the start of one UTF-8 character that the cut would
-// split. Bytes that are not UTF-8 are cut where the limit falls.
+// The first `limit` bytes of `text`, less the start of a UTF-8 character that the cut would split.
+// Bytes that are not UTF-8 (Latin-1 text, stray continuation bytes) are cut where the limit falls.
 std::string Cut(std::string text, std::size_t limit) {
   if (text.size() <= limit) {
     return text;
@@ -31,8 +31,18 @@ std::string Cut(std::string text, std::size_t limit) {
   while (lead > 0 && limit - lead < 3 && IsContinuationByte(text[lead - 1])) {
     --lead;
   }
-  const bool splitsCharacter = lead > 0 && limit - (lead - 1) < SequenceLength(text[lead - 1]);
-  text.resize(splitsCharacter ? lead - 1 : limit);
+  if (lead > 0) {
+    const std::size_t start = lead - 1;
+    const std::size_t length = SequenceLength(text[start]);
+    bool whole = length > 1 && start + length <= text.size();
+    for (std::size_t k = 1; whole && k < length; ++k) {
+      whole = IsContinuationByte(text[start + k]);
+    }
+    if (whole && start + length > limit) {
+      limit = start;
+    }
+  }
+  text.resize(limit);
   return text;
 }
 

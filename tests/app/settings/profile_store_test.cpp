@@ -210,4 +210,119 @@ TEST(ProfileStore, WriteFailingHalfWayLeavesTheOldFile) {
             1);
 }
 
+// Files as other programs write them, read and written as the Windows profile functions do: the
+// value each read gives, and the bytes after writing Name=new into [Processor].
+TEST(ProfileStore, FilesOtherProgramsWrite) {
+  const std::string bom = "\xEF\xBB\xBF";
+  const struct {
+    const char* what;
+    std::string file;
+    const char* key;
+    const char* read;
+    std::string afterWrite;
+  } cases[] = {
+      {"UTF-8 mark", bom + "[Processor]\r\nName=old\r\n", "Name", "old",
+       bom + "[Processor]\r\nName=new\r\n"},
+      {"double quotes", "[Processor]\r\nName=\" two blanks \"\r\n", "Name", " two blanks ",
+       "[Processor]\r\nName=new\r\n"},
+      {"single quotes", "[Processor]\r\nName='x'\r\n", "Name", "x", "[Processor]\r\nName=new\r\n"},
+      {"unmatched quotes", "[Processor]\r\nName=\"x'\r\n", "Name", "\"x'",
+       "[Processor]\r\nName=new\r\n"},
+      {"a lone quote", "[Processor]\r\nName=\"\r\n", "Name", "\"", "[Processor]\r\nName=new\r\n"},
+      {"bare key line", "[Processor]\r\nName\r\nSpeed=1\r\n", "Name", "",
+       "[Processor]\r\nName=new\r\nSpeed=1\r\n"},
+      {"CR line ends", "[Processor]\rSpeed=1\rName=old\r", "Name", "old",
+       "[Processor]\r\nSpeed=1\r\nName=new\r\n"},
+      {"^Z after the value", "[Processor]\r\nName=old\x1A\r\n", "Name", "old",
+       "[Processor]\r\nName=new\r\n"},
+      {"^Z closing the file", "[Processor]\r\nName=old\r\n\x1A", "Name", "old",
+       "[Processor]\r\nName=new\r\n\x1A\r\n"},
+      {"NUL inside the value", std::string("[Processor]\r\nName=ab\0cd\r\n", 25), "Name", "ab",
+       "[Processor]\r\nName=new\r\n"},
+      {"comment line", "[Processor]\r\n;Name=x\r\n", "Name", "",
+       "[Processor]\r\n;Name=x\r\nname=new\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Sandbox sandbox;
+    const std::string path = sandbox / "Data.dat";
+    WriteFile(path, c.file);
+    EXPECT_EQ(At(path, "Processor", c.key).Value(), c.read);
+    settings::cINI ini = At(path, "processor", "name");
+    ini.SetValue("new");
+    EXPECT_NE(ini.LastReturnCode(), 0);
+    EXPECT_EQ(ReadFile(path), c.afterWrite);
+  }
+}
+
+std::string Utf16(const std::string& ascii, bool bigEndian) {
+  std::string units = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char c : ascii) {
+    units += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+  }
+  return units;
+}
+
+TEST(ProfileStore, Utf16FilesStayUtf16) {
+  for (const bool bigEndian : {false, true}) {
+    SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");
+    Sandbox sandbox;
+    const std::string path = sandbox / "Data.dat";
+    WriteFile(path, Utf16("[Memory]\r\nTotal=8,165\r\n", bigEndian));
+    EXPECT_EQ(At(path, "Memory", "Total").Value(), "8,165");
+    At(path, "Memory", "Free").SetValue("5,012");
+    EXPECT_EQ(ReadFile(path), Utf16("[Memory]\r\nTotal=8,165\r\nFree=5,012\r\n", bigEndian));
+
+    // A value UTF-16 cannot hold would be written as something else: the write fails instead.
+    settings::cINI ini = At(path, "Memory", "Slot1");
+    ini.SetValue("\xFF\xFE bytes");
+    EXPECT_EQ(ini.LastReturnCode(), 0);
+    EXPECT_EQ(ReadFile(path), Utf16("[Memory]\r\nTotal=8,165\r\nFree=5,012\r\n", bigEndian));
+  }
+}
+
+TEST(ProfileStore, AFileThatIsNotValidUtf16IsLeftAlone) {
+  Sandbox sandbox;
+  const std::string path = sandbox / "Data.dat";
+  const std::string odd = Utf16("[Memory]\r\nTotal=1\r\n", false) + "x";
+  WriteFile(path, odd);
+  settings::cINI ini = At(path, "Memory", "Free");
+  ini.SetValue("2");
+  EXPECT_EQ(ini.LastReturnCode(), 0);
+  EXPECT_EQ(ReadFile(path), odd);
+}
+
+// Data.dat and Full Test files copied in from elsewhere may be spelled in another case.
+TEST(ProfileStore, TheFileIsFoundInAnyLetterCase) {
+  Sandbox sandbox;
+  WriteFile(sandbox / "data.DAT", "[Integer1]\r\n1 Kb=5\r\n");
+  EXPECT_EQ(At(sandbox / "Data.dat", "Integer1", "1 Kb").Value(), "5");
+  At(sandbox / "Data.dat", "Integer1", "2 Kb").SetValue("6");
+  EXPECT_EQ(ReadFile(sandbox / "data.DAT"), "[Integer1]\r\n1 Kb=5\r\n2 Kb=6\r\n");
+  EXPECT_FALSE(std::filesystem::exists(sandbox / "Data.dat")) << "no second file beside it";
+}
+
+// The 1,023-byte cut steps back only over the start of one UTF-8 character it would split.
+TEST(ProfileStore, TheReadCutKeepsBytesThatAreNotUtf8) {
+  Sandbox sandbox;
+  const std::string path = sandbox / "Data.dat";
+  const struct {
+    const char* what;
+    std::string value;
+    std::string read;
+  } cases[] = {
+      {"continuation bytes only", std::string(1100, '\x80'), std::string(1023, '\x80')},
+      {"Latin-1 text", std::string(1100, '\xE9'), std::string(1023, '\xE9')},
+      {"a three-byte character split after two", std::string(1021, 'a') + "\xE2\x82\xAC" + "tail",
+       std::string(1021, 'a')},
+      {"a four-byte character ending at the cut", std::string(1019, 'a') + "\xF0\x9F\x98\x80" + "t",
+       std::string(1019, 'a') + "\xF0\x9F\x98\x80"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    At(path, "Memory", "Value").SetValue(c.value);
+    EXPECT_EQ(At(path, "Memory", "Value").Value(), c.read);
+  }
+}
+
 }  // namespace
