@@ -79,6 +79,12 @@ TEST(FigureFormat, ComparisonWithThePreviousFigure) {
       {21000000000.0, "19000000000", " [2,000MB 9.5%]"},
       {0.0, "5000000000", " [-5,000MB -100.0%]"},  // nothing measured: the whole rate lost
       {0.0, "0", " [0KB 0.0%]"},
+      // A damaged or crafted file: no machine measures these, so nothing is compared.
+      {5000000000.0, "1e308", ""},
+      {5000000000.0, "1e999", ""},
+      {5000000000.0, "-1e308", ""},
+      {5000000000.0, "20000000000000000", ""},
+      {5000000000.0, "10000000000000000", " [-9,999,995,000MB -199999900.0%]"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(results::FormatComparison(c.figure, c.previous, kEnglish), c.text)
@@ -91,6 +97,24 @@ TEST(FigureFormat, NumbersFollowTheLocale) {
   EXPECT_EQ(results::FormatFigure(19046418164.0, german), "19.046.418.164 Bps (19 GB)");
   EXPECT_EQ(results::FormatComparison(19046418164.0, "19085418164", german), " [-39MB -0,2%]");
   EXPECT_EQ(results::FormatComparison(1.0, "100000001", german), " [-100MB -10000000000,0%]");
+}
+
+// The percentage is written in the same digits as the rest of the comparison.
+TEST(FigureFormat, OneDigitSystemInAComparison) {
+  const struct {
+    QLocale locale;
+    const char* text;
+  } cases[] = {
+      {QLocale(QLocale::Arabic, QLocale::Egypt), " [\u061C-\u0663\u0669MB -\u0660\u066B\u0662%]"},
+      {QLocale(QLocale::Persian, QLocale::Iran),
+       " [\u200E\u2212\u06F3\u06F9MB -\u06F0\u066B\u06F2%]"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(
+        QString::fromStdString(results::FormatComparison(19046418164.0, "19085418164", c.locale)),
+        QString::fromUtf8(c.text))
+        << c.locale.name().toStdString();
+  }
 }
 
 TEST(RateUnits, EveryEngineFormatComesOutInBytesPerSecond) {

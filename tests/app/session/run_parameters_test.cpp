@@ -44,6 +44,31 @@ TEST(RunParameters, TestSizeTable) {
   }
 }
 
+// The engine reads ASCII digits only: a locale with digits of its own still sends them, and what a
+// user types in the locale's digits is read.
+TEST(RunParameters, TestSizeDigitsAreAsciiInEveryLocale) {
+  const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+  const QLocale persian(QLocale::Persian, QLocale::Iran);
+  const struct {
+    const QLocale& locale;
+    const char* typed;
+    const char* sent;
+  } cases[] = {
+      {arabic, "8", "8"},
+      {arabic, "\u0668", "8"},  // Arabic-Indic eight
+      {arabic, "\u0661\u0666", "16"},
+      {arabic, "\u0662\u066B\u0665", "2\u066B5"},  // the locale's decimal separator stays
+      {arabic, "40", "16"},
+      {persian, "\u06F8", "8"},  // Persian eight
+      {persian, "\u06F1\u06F2", "12"},
+      {persian, "2.5", "2\u066B5"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    EXPECT_EQ(TestSizeText(c.typed, c.locale), c.sent);
+  }
+}
+
 TEST(RunParameters, PrefetchModeIsTheSelectedButton) {
   EXPECT_EQ(PrefetchMode({true, false, false}), 0);
   EXPECT_EQ(PrefetchMode({false, true, false}), 1);
