@@ -34,7 +34,10 @@ const CommandLineCase kCases[] = {
     {"unknown letter", {"-x"}, "", 1, kEngine + ": invalid option -- x\n"},
     {"unknown letter inside a group", {"-rx"}, "", 1, kEngine + ": invalid option -- x\n"},
     {"missing argument", {"-g"}, "", 1, kEngine + ": option requires an argument -- g\n"},
-    {"missing argument after a group", {"-rb"}, "", 1,
+    {"missing argument after a group",
+     {"-rb"},
+     "",
+     1,
      kEngine + ": option requires an argument -- b\n"},
     {"error of the first invalid switch only", {"-g3", "-m48", "-x"}, kPassSizeError, 1},
     {"array size checked before a later pass size", {"-m48", "-g3"}, kArraySizeError, 1},
@@ -114,6 +117,29 @@ TEST(CommandLine, EarlierBuildRejectsAnUnknownId) {
     EXPECT_EQ(result.out, "\nERROR: unknown benchmark ID\n") << id;
     EXPECT_EQ(result.exitCode, 1) << id;
   }
+}
+
+// Under a 256 MB address-space limit the memory test cannot have its three 1 GB arrays, and the
+// block test runs the blocks that fit before the first that does not: each ends with the error
+// line and exit code 1, never with a crash or a made-up figure.
+TEST(CommandLine, MemoryItCannotHaveIsReported) {
+  const auto limited = [](std::vector<std::string> switches) {
+    std::vector<std::string> arguments{"-c", "ulimit -v 262144 && exec \"$0\" \"$@\"", kEngine};
+    arguments.insert(arguments.end(), switches.begin(), switches.end());
+    return runProcess("/bin/sh", arguments);
+  };
+  const ProcessResult memory = limited({"-b12", "-g1", "-m1024"});
+  EXPECT_EQ(memory.out, "\nERROR: out of memory\n");
+  EXPECT_EQ(memory.exitCode, 1);
+
+  const ProcessResult blocks = limited({"-b2", "-g1", "-m1024"});
+  const std::vector<std::string> lines = engine_test::splitLines(blocks.out);
+  ASSERT_GE(lines.size(), 13u) << blocks.out;
+  EXPECT_EQ(lines.front().rfind("INTEGER & READING         1 Kb block: ", 0), 0u);
+  EXPECT_EQ(lines[lines.size() - 2], "");
+  EXPECT_EQ(lines.back(), "ERROR: out of memory");
+  EXPECT_LT(lines.size(), 22u) << "the 1 GB block cannot have fitted";
+  EXPECT_EQ(blocks.exitCode, 1);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QPointer>
 #include <QTimer>
 #include <csignal>
 #include <cstdlib>
@@ -184,6 +186,43 @@ TEST_F(DOSOutputsTest, EventsAreDeliveredWhileTheProgramRuns) {
   // Only a timer firing during the run lets the program finish with "released".
   QTimer::singleShot(50, [&] { WriteFile(release, ""); });
   EXPECT_EQ(Run("wait-for " + release), "released\n");
+}
+
+// The window's handlers run while a run waits for output, so they may use the runner meanwhile.
+// Each run still returns its own whole output.
+TEST_F(DOSOutputsTest, ASecondRunFromTheHandlerKeepsBothOutputsWhole) {
+  std::string inner;
+  bool started = false;
+  const auto connection = QObject::connect(
+      &runner_, &runner::DOSOutputs::ReceiveOutputs, [&](const std::string& piece) {
+        if (!started && !piece.empty()) {
+          started = true;
+          inner = runner_.ExecuteCommand(helper_ + " arguments inner");
+        }
+      });
+  const std::string outer = Run("long 600");
+  QObject::disconnect(connection);
+  EXPECT_EQ(inner, "inner\n");
+  EXPECT_EQ(outer, std::string(600, 'x') + "\n");
+  EXPECT_EQ(runner_.Outputs(), outer) << "the run that ended last";
+}
+
+// A window closing during a run deletes the runner later, never while the run waits on it.
+TEST_F(DOSOutputsTest, TheOwnerClosingDuringARunDeletesTheRunnerAfterIt) {
+  auto* owned = new runner::DOSOutputs;
+  QPointer<runner::DOSOutputs> alive(owned);
+  std::size_t pieces = 0;
+  QObject::connect(owned, &runner::DOSOutputs::ReceiveOutputs, [&](const std::string&) {
+    if (pieces++ == 0) {
+      owned->deleteLater();
+    }
+  });
+  const std::string output = owned->ExecuteCommand(helper_ + " long 600");
+  ASSERT_FALSE(alive.isNull()) << "deleted while its run was waiting";
+  EXPECT_EQ(output, std::string(600, 'x') + "\n");
+  EXPECT_GE(pieces, 4u);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(alive.isNull()) << "deleted once the run returned";
 }
 
 }  // namespace
