@@ -1,8 +1,8 @@
 // Block kernels with x87 64-bit loads and stores: 512-byte chunks of 64 accesses.
 //
-// The kernels re-initialise the x87 unit as the benchmark prescribes; the caller's control word
-// (precision and rounding) is saved before and restored after, so the engine's own arithmetic
-// keeps its settings.
+// Each kernel starts from a known x87 state (FINIT), so no register left on the stack by earlier
+// code overflows it; the caller's control word (precision and rounding) is saved before and
+// restored after, so the engine's own arithmetic keeps its settings.
 #include "kernels/asm_loops.h"
 #include "kernels/block_kernels.h"
 
