@@ -1,11 +1,10 @@
 #include "cpu/cache_sizes.h"
 
+#include "cpu/cpu_vendor.h"
+
 namespace engine {
 namespace {
 
-// Leaf 0x80000001 ECX: the processor describes its caches in leaf 0x8000001D (AMD's topology
-// extensions); the bit is reserved, and clear, on processors that use leaf 4.
-constexpr std::uint32_t kTopologyExtensions = 1u << 22;
 // A processor lists a handful of caches; the bound keeps a malformed answer that never reports
 // the end of the list from running on.
 constexpr std::uint32_t kMaxSubleaves = 16;
@@ -30,8 +29,11 @@ std::uint64_t sizeOf(const CpuidRegisters& cache) {
 CacheSizes deterministicCacheSizes(const CpuidReader& cpuid) {
   CacheSizes sizes;
   if (!cpuid.present()) return sizes;
-  const bool amdLeaf = (cpuid.read(0x80000001u).ecx & kTopologyExtensions) != 0;
-  const std::uint32_t leaf = amdLeaf ? 0x8000001Du : 4u;
+  // AMD leaves leaf 4 reserved. Its topology extensions flag (0x80000001 ECX bit 22) is not
+  // asked: hypervisors clear it while passing the leaf through, and a processor without the leaf
+  // reports a lower maximum, which reads as no caches.
+  const bool amd = recognizeVendor(cpuid.read(0).ecx) == Vendor::Amd;
+  const std::uint32_t leaf = amd ? 0x8000001Du : 4u;
   for (std::uint32_t subleaf = 0; subleaf < kMaxSubleaves; ++subleaf) {
     const CpuidRegisters cache = cpuid.read(leaf, subleaf);
     const unsigned type = field(cache.eax, 0, 5);

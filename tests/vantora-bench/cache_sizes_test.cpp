@@ -21,7 +21,6 @@ using engine_test::FakeCpuid;
 using engine_test::intel;
 
 constexpr std::uint64_t kKb = 1024, kMb = 1024 * 1024;
-constexpr std::uint32_t kTopologyExtensions = 1u << 22;
 
 CacheSizes sizesOf(const engine::CpuidSource& source) {
   return deterministicCacheSizes(CpuidReader(source));
@@ -67,25 +66,27 @@ CpuidRegisters cache(unsigned type, unsigned level, unsigned ways, unsigned sets
 }
 
 // A Zen 4 class processor: 32 KB 8-way L1 data after the instruction cache, 1 MB L2, 32 MB L3.
-FakeCpuid zen4(std::uint32_t extendedEcx) {
+// Its topology extensions flag is clear, as hypervisors leave it while passing the leaf through.
+FakeCpuid zen4() {
   FakeCpuid cpu = amd(0x19, 0x11, 1);
-  cpu.set(0x80000001u, {0, 0, extendedEcx, 0})
-      .set(0x8000001Du, cache(2, 1, 8, 64), 0)
+  cpu.set(0x8000001Du, cache(2, 1, 8, 64), 0)
       .set(0x8000001Du, cache(1, 1, 8, 64), 1)
       .set(0x8000001Du, cache(3, 2, 8, 2048), 2)
       .set(0x8000001Du, cache(3, 3, 16, 32768), 3);
   return cpu;
 }
 
-TEST(DeterministicCacheSizes, AmdProcessorWithTopologyExtensionsReadsLeaf8000001D) {
-  FakeCpuid cpu = zen4(kTopologyExtensions);
+TEST(DeterministicCacheSizes, AmdProcessorReadsLeaf8000001D) {
+  FakeCpuid cpu = zen4();
   // Leaf 4 is reserved on AMD processors; whatever it answers is not a cache.
   cpu.set(4, cache(1, 1, 4, 4), 0);
   expectSizes(sizesOf(cpu), 32 * kKb, 1 * kMb, 32 * kMb);
 }
 
-TEST(DeterministicCacheSizes, LeafOf8000001DWithoutTopologyExtensionsIsNotRead) {
-  expectSizes(sizesOf(zen4(0)), 0, 0, 0);
+TEST(DeterministicCacheSizes, AmdProcessorBelowLeaf8000001DHasNoSizes) {
+  FakeCpuid cpu = zen4();
+  cpu.maxExtended(0x8000001Bu);
+  expectSizes(sizesOf(cpu), 0, 0, 0);
 }
 
 TEST(DeterministicCacheSizes, IntelProcessorIgnoresLeaf8000001D) {
