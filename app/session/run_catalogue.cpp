@@ -6,7 +6,7 @@ namespace {
 constexpr auto LC = ResultRoutine::LogCache;
 constexpr auto LM = ResultRoutine::LogMEM;
 
-const std::array<TestBox, 9> kBoxes{{
+const std::array<TestBox, kTestBoxCount> kBoxes{{
     {0, "Run ALL", 0, CpuFeature::None},
     {1, "Integer Cache", 1, CpuFeature::None},
     {2, "Float Cache", 2, CpuFeature::None},
@@ -54,7 +54,7 @@ bool FeaturePresent(CpuFeature feature, bool hasMMX, bool hasSSE) {
 
 }  // namespace
 
-const std::array<TestBox, 9>& TestBoxes() { return kBoxes; }
+const std::array<TestBox, kTestBoxCount>& TestBoxes() { return kBoxes; }
 
 const std::array<EngineRun, 18>& EngineRuns() { return kRuns; }
 
@@ -62,7 +62,8 @@ bool BoxAvailable(const TestBox& box, bool hasMMX, bool hasSSE) {
   return FeaturePresent(box.gate, hasMMX, hasSSE);
 }
 
-bool GroupSelected(int group, const std::array<bool, 9>& checked, bool hasMMX, bool hasSSE) {
+bool GroupSelected(int group, const std::array<bool, kTestBoxCount>& checked, bool hasMMX,
+                   bool hasSSE) {
   if (checked[kRunAllBox]) {
     return true;
   }

@@ -32,17 +32,19 @@ struct EngineRun {
   bool usesPrefetch;
 };
 
+constexpr int kTestBoxCount = 9;
 constexpr int kRunAllBox = 0;
 constexpr int kGroupCount = 8;
 
-const std::array<TestBox, 9>& TestBoxes();
+const std::array<TestBox, kTestBoxCount>& TestBoxes();
 const std::array<EngineRun, 18>& EngineRuns();
 
 // Start-up unchecks and disables a box whose feature the processor lacks.
 bool BoxAvailable(const TestBox& box, bool hasMMX, bool hasSSE);
 
 // Whether a series runs the group (1..8), from the boxes' state when the series reaches it.
-bool GroupSelected(int group, const std::array<bool, 9>& checked, bool hasMMX, bool hasSSE);
+bool GroupSelected(int group, const std::array<bool, kTestBoxCount>& checked, bool hasMMX,
+                   bool hasSSE);
 
 // enginePath, the switch text and the parameters, with nothing added: no quotes, no blanks.
 std::string RunCommandLine(const EngineRun& run, const std::string& enginePath,
