@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "edition.h"
+#include "folders.h"
+#include "ini_read_write.h"
+#include "sandbox.h"
+#include "stored_summary.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(GetEXEName, ThePathAsWrittenOnTheCommandLine) {
+  const struct {
+    std::string commandLine;
+    const char* name;
+  } cases[] = {
+      {"\"C:\\Tools\\Vantora.exe\" -x", "C:\\Tools\\Vantora.exe"},
+      {"C:\\Tools\\Vantora.exe -x", "C:\\Tools\\Vantora.exe"},
+      {"  /opt/vantora/vantora  ", "/opt/vantora/vantora"},
+      {std::string("/opt/my tools/pellisto\0-x\0", 25), "/opt/my"},
+      {std::string("\"/opt/my tools/pellisto\"\0", 25), "/opt/my tools/pellisto"},
+      {"\"unclosed path", "unclosed pat"},
+      {"", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(startup::GetEXEName(c.commandLine), c.name) << c.commandLine;
+  }
+}
+
+TEST(GetEXEName, ThisProcessWhereverItLies) {
+  const std::string name = startup::GetEXEName(startup::ProcessCommandLine());
+  EXPECT_EQ(std::filesystem::path(name).filename(), "app_launch_tests");
+}
+
+TEST(Edition, ChosenByTheExecutablesName) {
+  const struct {
+    const char* path;
+    int edition;
+  } cases[] = {
+      {"C:\\Tools\\Vantora.exe", 0},  {"C:\\Tools\\vantora.EXE", 0},
+      {"C:\\Tools\\Pellisto.exe", 1}, {"/usr/local/bin/pellisto", 1},
+      {"/usr/local/bin/PELLISTO", 1}, {"/usr/local/bin/vantora", 0},
+      {"/home/me/vantora-dev", 0},    {"/home/pellisto/bin/vantora", 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(startup::EditionOf(c.path), c.edition) << c.path;
+  }
+}
+
+class SelectEditionTest : public testing::Test {
+ protected:
+  SelectEditionTest() {
+    state.TempFolder = platform::TempFolder().path;
+    state.ProgramFolder = sandbox / "program";
+    fs::create_directories(state.ProgramFolder);
+  }
+  Sandbox sandbox;
+  ScopedEnvironment temp{"TEMP", sandbox / "temp"};
+  state::ProgramState state;
+};
+
+TEST_F(SelectEditionTest, VantoraWritesItsEngineForOneRun) {
+  startup::SelectEdition(state, state.ProgramFolder + "/vantora");
+  EXPECT_EQ(state.Edition, 0);
+  EXPECT_EQ(state.EnginePath, state.TempFolder + "/ram.exe");
+  const std::string engine = state.TempFolder + "/RAM.exe";
+  ASSERT_TRUE(fs::exists(engine));
+  EXPECT_EQ(fs::status(engine).permissions() & fs::perms::owner_exec, fs::perms::owner_exec);
+  startup::DeleteEngineFile(state);
+  EXPECT_FALSE(fs::exists(engine));
+  startup::DeleteEngineFile(state);  // nothing there: nothing to do
+}
+
+TEST_F(SelectEditionTest, PellistoRunsTheEngineBesideTheProgramWhenThereIsOne) {
+  startup::SelectEdition(state, state.ProgramFolder + "/pellisto");
+  EXPECT_EQ(state.Edition, 1);
+  EXPECT_EQ(state.EnginePath, state.TempFolder + "/pellisto-win32.exe");
+  EXPECT_TRUE(fs::exists(state.TempFolder + "/Pellisto-win32.exe"));
+  startup::DeleteEngineFile(state);
+  EXPECT_TRUE(fs::exists(state.TempFolder + "/Pellisto-win32.exe")) << "it stays";
+
+  fs::remove(state.TempFolder + "/Pellisto-win32.exe");
+  WriteFile(state.ProgramFolder + "/Pellisto-Win32.exe", "");
+  startup::SelectEdition(state, state.ProgramFolder + "/pellisto");
+  EXPECT_EQ(state.EnginePath, state.ProgramFolder + "/pellisto-win32.exe");
+  EXPECT_FALSE(fs::exists(state.TempFolder + "/Pellisto-win32.exe")) << "nothing written";
+}
+
+TEST(StoredSummary, ReadBackAtStartAndShownInTheLabel) {
+  Sandbox sandbox;
+  state::ProgramState state;
+  state.TempFolder = sandbox.path();
+  WriteFile(sandbox / "Data.dat",
+            "[Processor]\r\nName=AMD EPYC\r\nSpeed=3700 MHz\r\nSock=SP5\r\nNumber=1\r\n"
+            "[Memory]\r\nTotal=24,032\r\nFree=20,001\r\nSlots=14\r\nSimms=2\r\n"
+            "Slot1=Slot 1   16 GB  Speed: 4800 Mhz   (P0)\r\nSlot12=twelve\r\nSlot13=thirteen\r\n");
+  settings::INIReadWrite ini(state);
+  state.CompareFilePath = sandbox / "compare.Tdv";  // the summary never comes from a Full Test
+  startup::ReadStoredSummary(state, ini);
+  EXPECT_EQ(state.ProcName, "AMD EPYC");
+  EXPECT_EQ(state.ProcSpeed, "3700 MHz");
+  EXPECT_EQ(state.ProcSocket, "SP5");
+  EXPECT_EQ(state.ProcCount, "1");
+  EXPECT_EQ(state.MemFree, "20,001");
+  EXPECT_EQ(state.SlotText[0], "Slot 1   16 GB  Speed: 4800 Mhz   (P0)");
+  EXPECT_EQ(state.SlotText[11], "twelve") << "14 slots stored: the first 12 are read";
+
+  EXPECT_EQ(startup::SummaryLabel(state), "Total Memory: 24,032 MB\r\nDimms: 2/14 Slots\r\n");
+  state.CacheL1 = " 32Kb";
+  state.CacheL2 = " 1024Kb";
+  state.CacheL3 = " 32768Kb";
+  EXPECT_EQ(startup::SummaryLabel(state),
+            "Total Memory: 24,032 MB\r\nDimms: 2/14 Slots\r\nL1: 32Kb L2: 1024Kb L3: 32768Kb");
+  state.ModuleCount.clear();
+  state.CacheL2.clear();
+  EXPECT_EQ(startup::SummaryLabel(state), "Total Memory: 24,032 MB\r\nL1: 32Kb L3: 32768Kb");
+}
+
+}  // namespace
