@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <new>
+#include <stdexcept>
 
 #include "read_kernel.h"
 
@@ -33,6 +34,11 @@ void ReadSweeper::FreeBuffer::operator()(std::byte* buffer) const { std::free(bu
 
 ReadSweeper::ReadSweeper(const WorkingSets& sets, Clock clock, std::chrono::nanoseconds target)
     : sets_(sets), clock_(std::move(clock)), target_(target) {
+  for (const std::size_t set : sets_) {
+    if (set == 0 || set % 64 != 0) {
+      throw std::invalid_argument("a working set must be a positive multiple of 64 bytes");
+    }
+  }
   const std::size_t largest = *std::max_element(sets_.begin(), sets_.end());
   buffer_.reset(static_cast<std::byte*>(std::aligned_alloc(4096, largest)));
   if (!buffer_) throw std::bad_alloc();

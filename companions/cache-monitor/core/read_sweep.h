@@ -29,7 +29,8 @@ std::optional<double> BytesPerSecond(const SweepFigure& figure);
 class ReadSweeper {
  public:
   // Allocates and fills one buffer as large as the largest working set; the sweeps read its
-  // front part. `target` is how long one level's timed reading should last in all.
+  // front part. `target` is how long one level's timed reading should last in all. Throws
+  // std::invalid_argument for a working set that is not a positive multiple of 64 bytes.
   explicit ReadSweeper(const WorkingSets& sets, Clock clock = SteadyNow,
                        std::chrono::nanoseconds target = std::chrono::milliseconds(3));
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "figure_text.h"
+#include "read_kernel.h"
 #include "sampler_worker.h"
 
 namespace cachemonitor {
@@ -84,7 +85,8 @@ CacheMonitorWindow::CacheMonitorWindow(const CacheLevelSizes& sizes,
   layout->addWidget(missRates_);
 
   chart_ = new QChart;
-  chart_->setTitle(QStringLiteral("Read rate (GB/s)"));
+  chart_->setTitle(
+      QStringLiteral("Read rate of one core, %1-byte loads (GB/s)").arg(ReadLoadBytes()));
   chart_->legend()->setAlignment(Qt::AlignBottom);
   timeAxis_ = new QDateTimeAxis;
   timeAxis_->setFormat(QStringLiteral("hh:mm:ss"));
@@ -178,7 +180,8 @@ void CacheMonitorWindow::Draw(const CacheSample& sample) {
   }
   timeAxis_->setRange(QDateTime::fromMSecsSinceEpoch(now - kHistoryMs),
                       QDateTime::fromMSecsSinceEpoch(now));
-  rateAxis_->setRange(0, std::max(1.0, highest * 1.15));
+  rateAxis_->setRange(0, std::max(1.0, highest * 1.1));
+  rateAxis_->applyNiceNumbers();
   if (countersAvailable_) {
     QString text = QStringLiteral(
                        "Miss rates of all processes between the sweeps: level-1 data "

@@ -159,7 +159,8 @@ void MemoryMonitorWindow::SampleAndDraw() {
   timeAxis_->setRange(QDateTime::fromMSecsSinceEpoch(now - kHistoryMs),
                       QDateTime::fromMSecsSinceEpoch(now));
   if (highest > 0) {
-    memoryAxis_->setRange(0, highest * 1.15);
+    memoryAxis_->setRange(0, highest * 1.1);
+    memoryAxis_->applyNiceNumbers();
     memoryAxis_->setLabelFormat(highest >= 2 ? QStringLiteral("%.1f") : QStringLiteral("%.2f"));
   }
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <deque>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "read_kernel.h"
@@ -132,6 +133,12 @@ TEST(ReadSweeper, AStoppedClockEndsTheSweepWithoutAFigure) {
   const SweepFigure figure = sweeper.Sweep(kLevel1);
   EXPECT_EQ(BytesPerSecond(figure), std::nullopt);
   EXPECT_LE(figure.bytes, std::uint64_t{1} << 30);
+}
+
+TEST(ReadSweeper, RefusesWorkingSetsItCannotSweep) {
+  for (const std::size_t odd : {std::size_t{0}, std::size_t{100}, 4 * kKB + 32}) {
+    EXPECT_THROW(ReadSweeper({4 * kKB, odd, 64 * kKB, 64 * kKB}), std::invalid_argument) << odd;
+  }
 }
 
 TEST(ReadSweeper, MeasuresEveryLevelOnTheSteadyClock) {
