@@ -110,8 +110,8 @@ class Run {
     if (env_.cpus.empty()) return "no processor to run on";
     const std::size_t threads = options.threads == 0 ? env_.cpus.size() : options.threads;
     if (threads > env_.cpus.size()) {
-      return "--threads " + std::to_string(threads) + ": this system has " +
-             std::to_string(env_.cpus.size()) + " cores to run on";
+      return "--threads " + std::to_string(threads) + ": only " + std::to_string(env_.cpus.size()) +
+             (env_.cpus.size() == 1 ? " core" : " cores") + " to run on";
     }
     info_.cpus.assign(env_.cpus.begin(), env_.cpus.begin() + threads);
     info_.caches = engine::deterministicCacheSizes(cpuid);

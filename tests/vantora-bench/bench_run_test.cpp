@@ -297,11 +297,15 @@ TEST_F(BenchRunTest, BadUseExitsWithCode2AndOneMessage) {
 }
 
 TEST_F(BenchRunTest, MoreThreadsThanCoresIsRefused) {
-  const std::string threads = std::to_string(env_.cpus.size() + 1);
-  const Result result = run({"--threads", threads, "--size", "1K"});
+  env_.cpus = {0, 1, 2};
+  const Result result = run({"--threads", "4", "--size", "1K"});
   EXPECT_EQ(result.exitCode, 2);
-  EXPECT_EQ(result.err, "vantora-bench: --threads " + threads + ": this system has " +
-                            std::to_string(env_.cpus.size()) + " cores to run on\n");
+  EXPECT_EQ(result.err, "vantora-bench: --threads 4: only 3 cores to run on\n");
+  env_.cpus.resize(1);
+  const Result one = run({"--threads", "2", "--size", "1K"});
+  EXPECT_EQ(one.exitCode, 2);
+  EXPECT_EQ(one.err.substr(result.err.size()),
+            "vantora-bench: --threads 2: only 1 core to run on\n");
 }
 
 }  // namespace
