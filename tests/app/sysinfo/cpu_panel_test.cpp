@@ -87,6 +87,33 @@ TEST_F(CpuPanelTest, ReportFromTheFirstInstructionCacheLineOn) {
   EXPECT_EQ(state.CacheL3, " 8192Kb");
 }
 
+TEST_F(CpuPanelTest, RecordedReportsGiveTheirCacheSizesAndFlags) {
+  const struct {
+    const char* report;
+    const char* l1;
+    const char* l2;
+    const char* l3;
+    bool sse;
+  } cases[] = {
+      {"amd-1A02-turin-vm", " 32Kb", " 1024Kb", " 32768Kb", true},
+      {"intel-061A-bloomfield", " 32Kb", " 256Kb", " 8192Kb", true},
+      {"intel-0F04-prescott2m", " 16Kb", " 2048Kb", "", true},
+      {"intel-062A-sandybridge", "", "", "", true},
+      {"cyrix-0600-mii", "", "", "", false},
+  };
+  for (const auto& c : cases) {
+    state.HasMMX = state.HasSSE = false;
+    state.CacheL1 = state.CacheL2 = state.CacheL3 = "";
+    RunRecorded(c.report);
+    EXPECT_TRUE(messages.empty()) << c.report;
+    EXPECT_EQ(state.CacheL1, c.l1) << c.report;
+    EXPECT_EQ(state.CacheL2, c.l2) << c.report;
+    EXPECT_EQ(state.CacheL3, c.l3) << c.report;
+    EXPECT_TRUE(state.HasMMX) << c.report;
+    EXPECT_EQ(state.HasSSE, c.sse) << c.report;
+  }
+}
+
 TEST_F(CpuPanelTest, TraceCacheWithoutKilobytesLeavesLevelOneToTheDataCache) {
   RunRecorded("intel-0F04-prescott2m");
   ExpectShown();
