@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 #include "figure_text.h"
 #include "read_kernel.h"
@@ -41,6 +42,23 @@ QLabel* AddLabel(QGridLayout* grid, const QString& text, int row, int column,
   label->setObjectName(name);
   grid->addWidget(label, row, column);
   return label;
+}
+
+// A value axis from 0 to a round number above `highest`, in at most five round steps (1, 2, 2.5 or
+// 5 times a power of ten), so its labels read well.
+void ScaleToRoundNumbers(QValueAxis* axis, double highest) {
+  const double top = highest * 1.1;
+  const double magnitude = std::pow(10.0, std::floor(std::log10(top / 4)));
+  double step = magnitude * 10;
+  for (const double multiple : {1.0, 2.0, 2.5, 5.0}) {
+    if (top / (multiple * magnitude) <= 5) {
+      step = multiple * magnitude;
+      break;
+    }
+  }
+  const double steps = std::ceil(top / step);
+  axis->setRange(0, steps * step);
+  axis->setTickCount(static_cast<int>(steps) + 1);
 }
 
 }  // namespace
@@ -84,30 +102,30 @@ CacheMonitorWindow::CacheMonitorWindow(const CacheLevelSizes& sizes,
   missRates_->setWordWrap(true);
   layout->addWidget(missRates_);
 
-  chart_ = new QChart;
-  chart_->setTitle(
+  auto* chart = new QChart;
+  chart->setTitle(
       QStringLiteral("Read rate of one core, %1-byte loads (GB/s)").arg(ReadLoadBytes()));
-  chart_->legend()->setAlignment(Qt::AlignBottom);
+  chart->legend()->setAlignment(Qt::AlignBottom);
   timeAxis_ = new QDateTimeAxis;
   timeAxis_->setFormat(QStringLiteral("hh:mm:ss"));
   timeAxis_->setTickCount(6);
   rateAxis_ = new QValueAxis;
-  rateAxis_->setLabelFormat(QStringLiteral("%.0f"));
+  rateAxis_->setLabelFormat(QStringLiteral("%g"));
   rateAxis_->setRange(0, 1);
-  chart_->addAxis(timeAxis_, Qt::AlignBottom);
-  chart_->addAxis(rateAxis_, Qt::AlignLeft);
+  chart->addAxis(timeAxis_, Qt::AlignBottom);
+  chart->addAxis(rateAxis_, Qt::AlignLeft);
   for (std::size_t level = 0; level < kLevelCount; ++level) {
     series_[level] = new QLineSeries;
     series_[level]->setName(QStringLiteral("%1 (%2)").arg(QLatin1String(kLevelNames[level]),
                                                           Text(SizeText(sets[level]))));
-    chart_->addSeries(series_[level]);
+    chart->addSeries(series_[level]);
     series_[level]->attachAxis(timeAxis_);
     series_[level]->attachAxis(rateAxis_);
   }
   const qint64 now = QDateTime::currentMSecsSinceEpoch();
   timeAxis_->setRange(QDateTime::fromMSecsSinceEpoch(now - kHistoryMs),
                       QDateTime::fromMSecsSinceEpoch(now));
-  auto* view = new QChartView(chart_);
+  auto* view = new QChartView(chart);
   view->setObjectName(QStringLiteral("rateChart"));
   view->setRenderHint(QPainter::Antialiasing);
   view->setMinimumSize(560, 300);
@@ -180,8 +198,7 @@ void CacheMonitorWindow::Draw(const CacheSample& sample) {
   }
   timeAxis_->setRange(QDateTime::fromMSecsSinceEpoch(now - kHistoryMs),
                       QDateTime::fromMSecsSinceEpoch(now));
-  rateAxis_->setRange(0, std::max(1.0, highest * 1.1));
-  rateAxis_->applyNiceNumbers();
+  ScaleToRoundNumbers(rateAxis_, std::max(1.0, highest));
   if (countersAvailable_) {
     QString text = QStringLiteral(
                        "Miss rates of all processes between the sweeps: level-1 data "

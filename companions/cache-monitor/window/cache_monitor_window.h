@@ -14,7 +14,6 @@
 #include "cache_sampler.h"
 
 class QLabel;
-class QChart;
 class QDateTimeAxis;
 class QLineSeries;
 class QValueAxis;
@@ -60,7 +59,6 @@ class CacheMonitorWindow : public QWidget {
   std::array<std::optional<double>, kLevelCount> previous_{};
   QLabel* missRates_;
   bool countersAvailable_;
-  QChart* chart_;
   QDateTimeAxis* timeAxis_;
   QValueAxis* rateAxis_;
 };

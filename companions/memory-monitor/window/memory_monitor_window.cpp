@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 #include "memory_text.h"
 
@@ -53,6 +54,23 @@ void Append(QLineSeries* series, qint64 now, double value, double& highest) {
   for (const QPointF& point : series->points()) highest = std::max(highest, point.y());
 }
 
+// A value axis from 0 to a round number above `highest`, in at most five round steps (1, 2, 2.5 or
+// 5 times a power of ten), so its labels read well.
+void ScaleToRoundNumbers(QValueAxis* axis, double highest) {
+  const double top = highest * 1.1;
+  const double magnitude = std::pow(10.0, std::floor(std::log10(top / 4)));
+  double step = magnitude * 10;
+  for (const double multiple : {1.0, 2.0, 2.5, 5.0}) {
+    if (top / (multiple * magnitude) <= 5) {
+      step = multiple * magnitude;
+      break;
+    }
+  }
+  const double steps = std::ceil(top / step);
+  axis->setRange(0, steps * step);
+  axis->setTickCount(static_cast<int>(steps) + 1);
+}
+
 }  // namespace
 
 MemoryMonitorWindow::MemoryMonitorWindow(std::unique_ptr<MemorySampler> sampler,
@@ -89,7 +107,7 @@ MemoryMonitorWindow::MemoryMonitorWindow(std::unique_ptr<MemorySampler> sampler,
   timeAxis_->setFormat(QStringLiteral("hh:mm:ss"));
   timeAxis_->setTickCount(6);
   memoryAxis_ = new QValueAxis;
-  memoryAxis_->setLabelFormat(QStringLiteral("%.1f"));
+  memoryAxis_->setLabelFormat(QStringLiteral("%g"));
   memoryAxis_->setRange(0, 1);
   chart->addAxis(timeAxis_, Qt::AlignBottom);
   chart->addAxis(memoryAxis_, Qt::AlignLeft);
@@ -158,11 +176,7 @@ void MemoryMonitorWindow::SampleAndDraw() {
   swapOut_->setText(Text(TransferRateText(sample.rates.swapOutBytes)));
   timeAxis_->setRange(QDateTime::fromMSecsSinceEpoch(now - kHistoryMs),
                       QDateTime::fromMSecsSinceEpoch(now));
-  if (highest > 0) {
-    memoryAxis_->setRange(0, highest * 1.1);
-    memoryAxis_->applyNiceNumbers();
-    memoryAxis_->setLabelFormat(highest >= 2 ? QStringLiteral("%.1f") : QStringLiteral("%.2f"));
-  }
+  if (highest > 0) ScaleToRoundNumbers(memoryAxis_, highest);
 
   const auto& processes = sample.top.processes;
   processes_->setRowCount(static_cast<int>(processes.size()));
