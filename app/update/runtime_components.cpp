@@ -13,15 +13,20 @@
 namespace update {
 namespace {
 
+const std::string kInstallerSignature =
+    std::string(updater::kRuntimeInstallerName) + updater::kSignatureSuffix;
+
 bool ComponentPresent(const state::ProgramState& state, const std::string& name) {
   const std::optional<std::string> systemFolder =
-      platform::FindInFolder(state.WinDir, state.SysFolder, platform::EntryKind::Folder);
+      state.WinDir.empty()
+          ? std::nullopt
+          : platform::FindInFolder(state.WinDir, state.SysFolder, platform::EntryKind::Folder);
   return systemFolder && platform::FindPath(*systemFolder + "/" + name).has_value();
 }
 
-bool InstallerArrived(const state::ProgramState& state) {
+bool Arrived(const state::ProgramState& state, const std::string& name) {
   return !state.ProgramWriteFolder.empty() &&
-         platform::FindInFolder(state.ProgramWriteFolder, updater::kRuntimeInstallerName);
+         platform::FindInFolder(state.ProgramWriteFolder, name).has_value();
 }
 
 std::string ReadFound(const std::string& folder, const std::string& name) {
@@ -75,11 +80,15 @@ NextStep CheckRuntimeComponents(const state::ProgramState& state,
   }
   const std::string site = updater::DownloadSite();
   data.GetRUNTIMME(state);
-  // Without a site no transfer runs that could bring the installer.
-  for (int poll = 0; !site.empty() && poll < polling.polls && !InstallerArrived(state); ++poll) {
+  // The wait is for the signature too, which comes with the installer. Without a site no transfer
+  // runs that could bring either.
+  for (int poll = 0;
+       !site.empty() && poll < polling.polls &&
+       !(Arrived(state, updater::kRuntimeInstallerName) && Arrived(state, kInstallerSignature));
+       ++poll) {
     runner::Delay(polling.pollMilliSeconds);
   }
-  if (!InstallerArrived(state)) {
+  if (!Arrived(state, updater::kRuntimeInstallerName)) {
     platform::MsgBox(DownloadFromMessage(site));
     return NextStep::EndProcess;
   }

@@ -25,10 +25,11 @@ std::string InstallAndRestartMessage();
 // The start-up step for missing runtime components. Looks for each of `RequiredFiles` (names, or
 // paths relative to the system folder) in WinDir's system folder; a folder of that name counts.
 // With all present start-up goes on. Otherwise it fetches the runtime installer again through
-// `data`, waits for it to arrive in the program's write folder, and ends the process: with the
-// "download from" message when no installer came or its signature is not `makerKey`'s, else with
-// the "install ... and restart" message after starting a private copy of exactly the verified
-// bytes in the program folder. Without a download site it does not wait for a transfer.
+// `data`, waits for it and its signature to arrive in the program's write folder, and ends the
+// process: with the "download from" message when no installer came or its signature is not
+// `makerKey`'s, else with the "install ... and restart" message after starting a private copy of
+// exactly the verified bytes in the program folder. Without a download site it does not wait for
+// a transfer.
 NextStep CheckRuntimeComponents(const state::ProgramState& state,
                                 const std::vector<std::string>& RequiredFiles, frmData& data,
                                 const updater::PublicKey& makerKey,
