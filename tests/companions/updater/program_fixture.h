@@ -77,7 +77,15 @@ class ProgramFolderTest : public testing::Test {
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(QString::fromStdString(folder_));
     const bool administrator = ::geteuid() == 0;
+    std::string started = program;
     if (withoutWriteRight && administrator) {
+      // Run from a folder the user nobody can surely enter, wherever the build lies.
+      std::filesystem::create_directories(sandbox_ / "bin");
+      started = sandbox_ / "bin/updater";
+      std::filesystem::copy_file(program, started,
+                                 std::filesystem::copy_options::overwrite_existing);
+      ::chmod((sandbox_ / "bin").c_str(), 0755);
+      ::chmod(started.c_str(), 0755);
       process.setChildProcessModifier([] {
         if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
           ::_exit(126);
@@ -86,7 +94,7 @@ class ProgramFolderTest : public testing::Test {
     } else if (withoutWriteRight) {
       ::chmod(folder_.c_str(), 0555);
     }
-    process.start(QString::fromStdString(program), {QString::fromStdString(updaterSwitch)});
+    process.start(QString::fromStdString(started), {QString::fromStdString(updaterSwitch)});
     process.waitForFinished(60000);
     ::chmod(folder_.c_str(), 0755);
     Run run;
