@@ -66,11 +66,12 @@ void ScaleToRoundNumbers(QValueAxis* axis, double highest) {
 CacheMonitorWindow::CacheMonitorWindow(const CacheLevelSizes& sizes,
                                        std::unique_ptr<CacheSampler> sampler,
                                        std::chrono::milliseconds interval, QWidget* parent)
-    : QWidget(parent), countersAvailable_(sampler->counters().Available()) {
+    : QWidget(parent),
+      countersAvailable_(sampler->counters().Available()),
+      counterStatus_(Text(sampler->counters().StatusLine())) {
   qRegisterMetaType<CacheSample>();
   setWindowTitle(QStringLiteral("Cache Monitor"));
   const WorkingSets sets = sampler->sets();
-  const QString counterStatus = Text(sampler->counters().StatusLine());
 
   auto* layout = new QVBoxLayout(this);
   auto* sizesLabel = new QLabel(SizesText(sizes));
@@ -97,7 +98,7 @@ CacheMonitorWindow::CacheMonitorWindow(const CacheLevelSizes& sizes,
   layout->addLayout(grid);
 
   missRates_ =
-      new QLabel(countersAvailable_ ? QStringLiteral("Miss rates: measuring...") : counterStatus);
+      new QLabel(countersAvailable_ ? QStringLiteral("Miss rates: measuring...") : counterStatus_);
   missRates_->setObjectName(QStringLiteral("missRates"));
   missRates_->setWordWrap(true);
   layout->addWidget(missRates_);
@@ -205,6 +206,7 @@ void CacheMonitorWindow::Draw(const CacheSample& sample) {
                        "%1, last level %2.")
                        .arg(Text(MissRateText(sample.missRates.level1Data)),
                             Text(MissRateText(sample.missRates.lastLevel)));
+    if (!counterStatus_.isEmpty()) text += QLatin1Char(' ') + counterStatus_;
     missRates_->setText(text);
   }
   ++samplesDrawn_;

@@ -59,6 +59,7 @@ class CacheMonitorWindow : public QWidget {
   std::array<std::optional<double>, kLevelCount> previous_{};
   QLabel* missRates_;
   bool countersAvailable_;
+  QString counterStatus_;  // which counters are absent and why; empty when both count
   QDateTimeAxis* timeAxis_;
   QValueAxis* rateAxis_;
 };

@@ -86,6 +86,20 @@ TEST(CacheMonitorWindow, ShowsTheMissRatesWhereCountersCount) {
             "40.0%.");
 }
 
+TEST(CacheMonitorWindow, SaysWhichCounterIsAbsent) {
+  auto state = std::make_shared<FakeCounterState>();
+  state->failures[{CacheCounter::kLastLevel, 0}] = "no such event";
+  state->growthPerRead[CacheCounter::kLevel1Data] = {1000, 25};
+  auto window = OpenWindow(std::make_unique<FakeCounterBackend>(state));
+  QSignalSpy drawn(window.get(), &CacheMonitorWindow::sampleDrawn);
+  window->show();
+  ASSERT_TRUE(drawn.wait(5000));
+  ASSERT_TRUE(drawn.wait(5000));
+  EXPECT_EQ(LabelText(*window, "missRates"),
+            "Miss rates of all processes between the sweeps: level-1 data 2.5%, last level n/a. "
+            "No last-level cache counter: no such event.");
+}
+
 TEST(CacheMonitorWindow, PausesWhileMinimised) {
   auto window = OpenWindow(FakeCounterBackend::Absent(), 20ms);
   QSignalSpy drawn(window.get(), &CacheMonitorWindow::sampleDrawn);
