@@ -33,6 +33,8 @@ class CacheMonitorWindow : public QWidget {
   ~CacheMonitorWindow() override;
 
   bool sampling() const { return timer_.isActive(); }
+  // Whether a sample has been asked for and not drawn yet.
+  bool samplePending() const { return pending_; }
   int samplesDrawn() const { return samplesDrawn_; }
 
  signals:

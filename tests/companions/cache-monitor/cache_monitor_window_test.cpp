@@ -109,7 +109,8 @@ TEST(CacheMonitorWindow, PausesWhileMinimised) {
 
   window->setWindowState(Qt::WindowMinimized);
   EXPECT_FALSE(window->sampling());
-  QTest::qWait(100);  // a sample already under way may still arrive
+  // A sample already under way is still drawn.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->samplePending(); }, 5000));
   const int drawnWhileMinimised = window->samplesDrawn();
   QTest::qWait(200);
   EXPECT_EQ(window->samplesDrawn(), drawnWhileMinimised);
