@@ -11,6 +11,10 @@ namespace startup {
 
 extern const CompanionFile kRamExeFile;
 extern const CompanionFile kPellistoEngineFile;
+extern const CompanionFile kAmbrelFile;
+extern const CompanionFile kKovrinFile;
+extern const CompanionFile kTessalFile;
+extern const CompanionFile kSystemInfoFile;
 
 const std::vector<const CompanionFile*>& CarriedFiles();
 

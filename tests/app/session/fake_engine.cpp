@@ -1,11 +1,13 @@
 // A stand-in for the benchmark engine in window and series tests: canned output by switch, in the
 // layout of the real engine's lines.
 //   -b ID -g SIZE [-t MODE] [-m MB]   as the engine; a size that is not 1, 2, 4, 8 or 16 is refused
+//   -i                                 a processor report with MMX and SSE
 // Environment:
 //   FAKE_ENGINE_LOG=path      appends the arguments of every run to `path`, one run a line
 //   FAKE_ENGINE_PAUSE_MS=n    pauses before every line, so a test can act during a run
 //   FAKE_ENGINE_MISSING=id    answers that id with the missing-feature error
 //   FAKE_ENGINE_MBS=1         writes rates in megabytes per second, as the earlier build does
+//   FAKE_ENGINE_REPORT=path   the processor report is this file's text instead
 
 #include <unistd.h>
 
@@ -17,6 +19,16 @@
 #include <thread>
 
 namespace {
+
+constexpr char kReport[] =
+    "\nGenuineIntel family 6 model 2A stepping 7\n"
+    "Intel Core i7 (Sandy Bridge) processor\n"
+    "I-cache: 32Kb, 8-way, 1 line(s) per tag, 64 bytes per line\n"
+    "D-cache: 32Kb, 8-way, 1 line(s) per tag, 64 bytes per line\n"
+    "S-cache: 256Kb, 8-way, 1 line(s) per tag, 64 bytes per line\n"
+    "T-cache: 8192Kb, 16-way, 1 line(s) per tag, 64 bytes per line\n"
+    "Scalar: FPU CMOV CX8 CX16 AMD64 \n"
+    "Vector: MMX SSE SSE2 SSE3 \n";
 
 void Pause() {
   if (const char* pause = std::getenv("FAKE_ENGINE_PAUSE_MS")) {
@@ -55,12 +67,26 @@ int main(int argc, char** argv) {
     if (word.rfind("-b", 0) == 0) id = std::atoi(word.c_str() + 2);
     if (word.rfind("-t", 0) == 0) mode = std::atoi(word.c_str() + 2);
     if (word.rfind("-g", 0) == 0) size = word.substr(2);
+    if (word == "-i") id = -1;
   }
   if (const char* log = std::getenv("FAKE_ENGINE_LOG")) {
     if (FILE* file = std::fopen(log, "a")) {
       std::fprintf(file, "%s\n", arguments.c_str());
       std::fclose(file);
     }
+  }
+  if (id == -1) {
+    if (const char* report = std::getenv("FAKE_ENGINE_REPORT")) {
+      if (FILE* file = std::fopen(report, "r")) {
+        char buffer[4096];
+        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
+        std::fwrite(buffer, 1, got, stdout);
+        std::fclose(file);
+      }
+    } else {
+      std::fputs(kReport, stdout);
+    }
+    return 0;
   }
   if (size != "1" && size != "2" && size != "4" && size != "8" && size != "16") {
     Line("");

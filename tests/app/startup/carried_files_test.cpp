@@ -13,8 +13,9 @@ using namespace startup;
 
 // The built file each carried companion comes from.
 const std::map<std::string, std::string> kBuiltFiles{
-    {"RAM.exe", RAM_EXE},
-    {"Pellisto-win32.exe", PELLISTO_EXE},
+    {"RAM.exe", RAM_EXE},       {"Pellisto-win32.exe", PELLISTO_EXE},
+    {"Ambrel.exe", AMBREL_EXE}, {"Kovrin.exe", KOVRIN_EXE},
+    {"Tessal.exe", TESSAL_EXE}, {"SystemInfo.exe", SYSTEMINFO_EXE},
 };
 
 TEST(CarriedFiles, EachDecodesToItsBuiltFile) {
