@@ -242,6 +242,29 @@ TEST_F(MainWindowTest, RunAllRecordsAndListsAFullTest) {
   EXPECT_TRUE(PageShown(6));
 }
 
+// The real engine, carried and written as at every start: "Integer Cache" at size 2.
+TEST_F(MainWindowTest, TheRealEngineFillsTheIntegerPage) {
+  fs::create_directories(sandbox / "temp");
+  WriteFile(sandbox / "temp/Data.dat", kStoredSummary);
+  WriteFile(sandbox / "temp/SystemInfo.txt", "Host Name:                 bench\r\n");
+  ASSERT_TRUE(Load());
+  ASSERT_TRUE(messages.empty()) << messages.front();
+  Check("RunTEST_1");
+  PressRun();
+  ASSERT_TRUE(messages.empty()) << messages.front();
+  const std::regex figure("[1-9][0-9]{0,2}(,[0-9]{3})* Bps \\([0-9,]+ [GM]B\\)");
+  for (int row = 1; row <= 16; ++row) {
+    for (const char* column : {"Write", "Read"}) {
+      const std::string field = std::string(column) + std::to_string(row) + "_0";
+      EXPECT_TRUE(std::regex_match(Text(field), figure)) << field << ": " << Text(field);
+    }
+  }
+  for (const char* section : {"Integer1", "Integer2"}) {
+    EXPECT_TRUE(std::regex_match(Stored(section, "32768 Kb"), std::regex("[1-9][0-9]*")))
+        << section;
+  }
+}
+
 // At the window's designed size the longest figures fit their fields: nothing is cut.
 TEST_F(MainWindowTest, TheLongestFiguresFitAt612By555) {
   StoredStart();

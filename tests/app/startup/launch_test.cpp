@@ -3,9 +3,11 @@
 
 #include <filesystem>
 
+#include "carried_files.h"
 #include "edition.h"
 #include "folders.h"
 #include "ini_read_write.h"
+#include "main_procedure.h"
 #include "sandbox.h"
 #include "stored_summary.h"
 
@@ -118,6 +120,38 @@ TEST(StoredSummary, ReadBackAtStartAndShownInTheLabel) {
   state.ModuleCount.clear();
   state.CacheL2.clear();
   EXPECT_EQ(startup::SummaryLabel(state), "Total Memory: 24,032 MB\r\nL1: 32Kb L3: 32768Kb");
+}
+
+// "Monitor Cache": the monitor is written once into the program's folder and started there.
+TEST(StartMonitor, WrittenWhenMissingAndStartedInTheProgramFolder) {
+  Sandbox sandbox;
+  state::ProgramState state;
+  state.ProgramWriteFolder = sandbox.path();
+  struct Start {
+    std::string program;
+    std::vector<std::string> arguments;
+    std::string folder;
+  };
+  std::vector<Start> starts;
+  const startup::ProgramStarter record = [&](const std::string& program,
+                                             const std::vector<std::string>& arguments,
+                                             const std::string& folder) {
+    starts.push_back({program, arguments, folder});
+    return true;
+  };
+  startup::StartMonitor(state, startup::kKovrinFile, record);
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(starts[0].program, sandbox / "Kovrin.exe");
+  EXPECT_TRUE(starts[0].arguments.empty());
+  EXPECT_EQ(starts[0].folder, sandbox.path());
+  EXPECT_EQ(ReadFile(sandbox / "Kovrin.exe"), ReadFile(KOVRIN_EXE));
+
+  fs::remove(sandbox / "Kovrin.exe");
+  WriteFile(sandbox / "kovrin.EXE", "an earlier copy");
+  startup::StartMonitor(state, startup::kKovrinFile, record);
+  ASSERT_EQ(starts.size(), 2u);
+  EXPECT_EQ(starts[1].program, sandbox / "kovrin.EXE") << "an existing file is used as found";
+  EXPECT_EQ(ReadFile(sandbox / "kovrin.EXE"), "an earlier copy");
 }
 
 }  // namespace
