@@ -40,9 +40,7 @@ std::string ReadFound(const std::string& folder, const std::string& name) {
 std::optional<std::string> VerifiedInstaller(const state::ProgramState& state,
                                              const updater::PublicKey& makerKey) {
   const std::string installer = ReadFound(state.ProgramWriteFolder, updater::kRuntimeInstallerName);
-  const std::string signature =
-      ReadFound(state.ProgramWriteFolder,
-                std::string(updater::kRuntimeInstallerName) + updater::kSignatureSuffix);
+  const std::string signature = ReadFound(state.ProgramWriteFolder, kInstallerSignature);
   if (installer.empty() || state.TempFolder.empty() ||
       !updater::VerifySignature(makerKey, installer, signature)) {
     return std::nullopt;
