@@ -1,0 +1,50 @@
+// "Print Results" on a system whose print service has no printer: the dialog lists none and Print
+// says so. The test's main points the print service's address where no service runs.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+
+#include "dialog_driver.h"
+#include "message_box.h"
+#include "results_menu.h"
+
+namespace {
+
+TEST(NoPrinter, PrintSaysNoPrinterDetectedAndTheDialogStaysOpen) {
+  std::vector<std::string> messages;
+  const platform::MsgBoxHandler previous =
+      platform::SetMsgBoxHandler([&](const std::string& text, platform::MsgButtons,
+                                     platform::MsgIcon icon, const std::string& title) {
+        EXPECT_EQ(icon, platform::MsgIcon::Exclamation);
+        messages.push_back(title + ": " + text);
+        return platform::MsgAnswer::OK;
+      });
+  int printers = -1;
+  int result = -1;
+  {
+    DialogDriver driver([&](QDialog& dialog) {
+      printers = dialog.findChild<QComboBox*>("cboPrinter")->count();
+      dialog.findChild<QPushButton*>("cmdPrint")->click();
+      result = dialog.result();
+    });
+    reports::PrintResults(nullptr, "summary", "result 1\r\nresult 2\r\n");
+  }
+  platform::SetMsgBoxHandler(previous);
+  EXPECT_EQ(printers, 0);
+  EXPECT_EQ(messages, std::vector<std::string>{"Printer Not Install: No Printer Detected"});
+  EXPECT_EQ(result, QDialog::Rejected) << "not closed by Print";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Before anything asks the print service: an address where none answers.
+  qputenv("CUPS_SERVER", "/nonexistent/vantora-test/cups.sock");
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
