@@ -64,7 +64,7 @@ frmAbout::frmAbout(const AboutTexts& texts, QWidget* parent)
   buttons->addStretch();
   buttons->addWidget(Command1_);
   layout->addLayout(buttons);
-  setMinimumWidth(420);
+  setMinimumWidth(520);
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
