@@ -97,11 +97,14 @@ ProcessorFallbacks SystemProcessorFallbacks() {
 }
 
 std::vector<Win32_Processor> QueryWin32_Processor() {
-  const std::vector<SmbiosStructure> structures = ReadDmiTables();
-  if (structures.empty()) {
-    return {};
+  const ProcessorFallbacks fallbacks = SystemProcessorFallbacks();
+  std::vector<Win32_Processor> instances = Win32_ProcessorInstances(ReadDmiTables(), fallbacks);
+  // Most users cannot read the tables, and virtual machines have none: the processor the kernel
+  // names is still the one every result was measured on.
+  if (instances.empty() && !fallbacks.name.empty()) {
+    instances.push_back({fallbacks.name, fallbacks.maxClockSpeed, std::string()});
   }
-  return Win32_ProcessorInstances(structures, SystemProcessorFallbacks());
+  return instances;
 }
 
 }  // namespace sysinfo

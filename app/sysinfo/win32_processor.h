@@ -38,7 +38,9 @@ std::optional<std::uint32_t> CpufreqMegahertz(std::string_view kilohertz);
 // The fallbacks of this machine: /proc/cpuinfo and the first processor's cpuinfo_max_freq.
 ProcessorFallbacks SystemProcessorFallbacks();
 
-// The Win32_Processor instances of the machine's tables (DmiTablesPath); none without tables.
+// The Win32_Processor instances of the machine's tables (DmiTablesPath). Without a processor in
+// readable tables, one instance of the kernel's processor (name and clock, no socket) when it
+// names one.
 std::vector<Win32_Processor> QueryWin32_Processor();
 
 }  // namespace sysinfo

@@ -145,11 +145,18 @@ TEST(DmiTables, ReadFromTheFileTheEnvironmentNames) {
     ASSERT_EQ(processors.size(), 1u);
     EXPECT_EQ(processors[0].Name, "AMD Phenom(tm) II X4 955 Processor");
   }
-  // Missing or unreadable tables (a virtual machine, a user without rights) have no instances.
+  // Missing or unreadable tables (a virtual machine, a user without rights) have no modules; the
+  // processor is the one the kernel names, without a socket.
+  const std::string kernelsName = sysinfo::SystemProcessorFallbacks().name;
   for (const std::string& path : {sandbox / "missing", sandbox / "folder"}) {
     ScopedEnvironment unreadable("VANTORA_DMI_TABLES", path);
     EXPECT_TRUE(sysinfo::QueryWin32_PhysicalMemory().empty()) << path;
-    EXPECT_TRUE(sysinfo::QueryWin32_Processor().empty()) << path;
+    const std::vector<Win32_Processor> processors = sysinfo::QueryWin32_Processor();
+    ASSERT_EQ(processors.size(), kernelsName.empty() ? 0u : 1u) << path;
+    if (!processors.empty()) {
+      EXPECT_EQ(processors[0].Name, kernelsName);
+      EXPECT_EQ(processors[0].SocketDesignation, "");
+    }
   }
 }
 
