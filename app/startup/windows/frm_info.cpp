@@ -29,11 +29,11 @@ frmINFO::frmINFO(int infoMode, int edition, QWidget* parent)
   }
 }
 
-void frmINFO::CPUID() { Show(CpuIdInformationText()); }
+void frmINFO::CPUID() { SetText(CpuIdInformationText()); }
 
-void frmINFO::TestINFO(int edition) { Show(TestInformationText(edition)); }
+void frmINFO::TestINFO(int edition) { SetText(TestInformationText(edition)); }
 
-void frmINFO::Show(const std::string& text) {
+void frmINFO::SetText(const std::string& text) {
   // The texts end their lines in CR LF; the text box breaks lines at LF alone.
   Text1_->setPlainText(QString::fromStdString(text).replace(QStringLiteral("\r\n"), "\n"));
 }

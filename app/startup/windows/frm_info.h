@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 class QPlainTextEdit;
 
@@ -17,7 +18,7 @@ class frmINFO : public QDialog {
  private:
   void CPUID();
   void TestINFO(int edition);
-  void Show(const std::string& text);
+  void SetText(const std::string& text);
 
   QPlainTextEdit* Text1_;
 };
