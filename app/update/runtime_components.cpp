@@ -17,6 +17,9 @@ const std::string kInstallerSignature =
     std::string(updater::kRuntimeInstallerName) + updater::kSignatureSuffix;
 
 bool ComponentPresent(const state::ProgramState& state, const std::string& name) {
+  if (!name.empty() && name.front() == '/') {
+    return platform::FindPath(name).has_value();
+  }
   const std::optional<std::string> systemFolder =
       state.WinDir.empty()
           ? std::nullopt

@@ -22,8 +22,8 @@ std::string DownloadFromMessage(const std::string& site);
 // The message shown before the installer starts.
 std::string InstallAndRestartMessage();
 
-// The start-up step for missing runtime components. Looks for each of `RequiredFiles` (names, or
-// paths relative to the system folder) in WinDir's system folder; a folder of that name counts.
+// The start-up step for missing runtime components. Looks for each of `RequiredFiles`: an absolute
+// path where it names, a name or relative path in WinDir's system folder; a folder counts too.
 // With all present start-up goes on. Otherwise it fetches the runtime installer again through
 // `data`, waits for it and its signature to arrive in the program's write folder, and ends the
 // process: with the "download from" message when no installer came or its signature is not

@@ -2,38 +2,51 @@
 
 #include "carried_files.h"
 #include "companion_writer.h"
+#include "download_site.h"
 #include "file_lookup.h"
 #include "folders.h"
 #include "private_folder.h"
+#include "runtime_components.h"
 #include "timing.h"
 
 namespace startup {
 
-void Main(state::ProgramState& state) {
+bool Main(state::ProgramState& state, update::frmData& data,
+          const std::vector<std::string>& RequiredFiles, const updater::PublicKey& makerKey) {
   if (const platform::FolderResult winDir = platform::WinDir(); winDir.ok()) {
     state.WinDir = winDir.path;
   }
-  state.SysFolder = platform::SysFolder(state.WinDir);
   state.ProgramFolder = platform::ProgramFolder();
   state.ProgramWriteFolder =
       platform::ProgramWriteFolder(state.ProgramFolder, platform::UserDataFolder().path);
+  if (const platform::FolderResult temp = platform::TempFolder(); temp.ok()) {
+    state.TempFolder = temp.path;
+  }
 
-  if (state.WinDir.empty()) {
-    return;
+  data.GetRUNTIMME(state);
+  // The pause lets the download go on; without a download site there is none to wait for.
+  if (!updater::DownloadSite().empty()) {
+    runner::Delay(2000);
   }
-  // The summary tool is run from the system folder, so that folder must be one only the user can
-  // write when the program creates it.
-  std::string system = state.WinDir + "/" + state.SysFolder;
-  if (const auto found =
-          platform::FindInFolder(state.WinDir, state.SysFolder, platform::EntryKind::Folder)) {
-    system = *found;
-  } else {
-    std::string ignored;
-    platform::EnsurePrivateFolder(system, ignored);
+
+  state.SysFolder = platform::SysFolder(state.WinDir);
+  if (!state.WinDir.empty()) {
+    // The summary tool is run from the system folder, so a system folder the program creates is
+    // one only the user can write.
+    std::string system = state.WinDir + "/" + state.SysFolder;
+    if (const auto found =
+            platform::FindInFolder(state.WinDir, state.SysFolder, platform::EntryKind::Folder)) {
+      system = *found;
+    } else {
+      std::string ignored;
+      platform::EnsurePrivateFolder(system, ignored);
+    }
+    if (!platform::FindInFolder(system, "systeminfo.exe")) {
+      WriteCompanionFile(kSystemInfoFile, system);
+    }
   }
-  if (!platform::FindInFolder(system, "systeminfo.exe")) {
-    WriteCompanionFile(kSystemInfoFile, system);
-  }
+  return update::CheckRuntimeComponents(state, RequiredFiles, data, makerKey) ==
+         update::NextStep::ContinueStartUp;
 }
 
 void StartMonitor(const state::ProgramState& state, const CompanionFile& monitor,

@@ -8,6 +8,9 @@
 #include "folders.h"
 #include "ini_read_write.h"
 #include "main_procedure.h"
+#include "maker_key.h"
+#include "message_box.h"
+#include "required_files.h"
 #include "sandbox.h"
 #include "stored_summary.h"
 
@@ -152,6 +155,58 @@ TEST(StartMonitor, WrittenWhenMissingAndStartedInTheProgramFolder) {
   ASSERT_EQ(starts.size(), 2u);
   EXPECT_EQ(starts[1].program, sandbox / "kovrin.EXE") << "an existing file is used as found";
   EXPECT_EQ(ReadFile(sandbox / "kovrin.EXE"), "an earlier copy");
+}
+
+TEST(RequiredFiles, TheQtLibrariesThisProcessLoaded) {
+  const std::string maps =
+      "55d0-55d1 r--p 00000000 08:01 1 /opt/my tools/vantora\n"
+      "7f00-7f01 r--p 00000000 08:01 2 /usr/lib/x86_64-linux-gnu/libQt6Core.so.6.4.2\n"
+      "7f01-7f02 r-xp 00001000 08:01 2 /usr/lib/x86_64-linux-gnu/libQt6Core.so.6.4.2\n"
+      "7f02-7f03 r--p 00000000 08:01 3 /usr/lib/x86_64-linux-gnu/libc.so.6\n"
+      "7f03-7f04 rw-p 00000000 00:00 0 \n"
+      "7f04-7f05 r--p 00000000 08:01 4 /usr/lib/x86_64-linux-gnu/libQt6Widgets.so.6.4.2\n"
+      "7ffc-7ffd rw-p 00000000 00:00 0 [stack]\n";
+  EXPECT_EQ(startup::QtLibrariesIn(maps),
+            (std::vector<std::string>{"/usr/lib/x86_64-linux-gnu/libQt6Core.so.6.4.2",
+                                      "/usr/lib/x86_64-linux-gnu/libQt6Widgets.so.6.4.2"}));
+  const std::vector<std::string> loaded = startup::RequiredFiles();
+  ASSERT_FALSE(loaded.empty()) << "this test links Qt Core";
+  for (const std::string& library : loaded) {
+    EXPECT_TRUE(fs::exists(library)) << library;
+  }
+}
+
+// The start-up procedure in a sandboxed WinDir: the summary tool goes into the system folder, and
+// a missing runtime component ends the start with the message.
+TEST(StartUpProcedure, WritesTheSummaryToolAndChecksTheComponents) {
+  Sandbox sandbox;
+  ScopedEnvironment winDir("WinDir", sandbox / "win");
+  ScopedEnvironment temp("TEMP", sandbox / "temp");
+  ScopedEnvironment site("VANTORA_DOWNLOAD_SITE", std::nullopt);
+  fs::create_directories(sandbox / "win");
+  std::vector<std::string> messages;
+  const platform::MsgBoxHandler previous = platform::SetMsgBoxHandler(
+      [&](const std::string& text, platform::MsgButtons, platform::MsgIcon, const std::string&) {
+        messages.push_back(text);
+        return platform::MsgAnswer::OK;
+      });
+
+  state::ProgramState state;
+  update::frmData data;
+  EXPECT_TRUE(startup::Main(state, data, startup::RequiredFiles(), updater::MakerKey()));
+  EXPECT_EQ(state.WinDir, sandbox / "win");
+  EXPECT_EQ(state.SysFolder, "System32");
+  EXPECT_EQ(ReadFile(sandbox / "win/System32/SystemInfo.exe"), ReadFile(SYSTEMINFO_EXE));
+  EXPECT_TRUE(messages.empty());
+
+  fs::create_directories(sandbox / "win/Syswow64");
+  EXPECT_FALSE(startup::Main(state, data, {sandbox / "missing.so"}, updater::MakerKey()));
+  EXPECT_EQ(state.SysFolder, "Syswow64");
+  EXPECT_TRUE(fs::exists(sandbox / "win/Syswow64/SystemInfo.exe"));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].rfind("Files Required for this program to run properly are missing", 0), 0u)
+      << messages[0];
+  platform::SetMsgBoxHandler(previous);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "edition.h"
 #include "frm_main.h"
 #include "main_procedure.h"
+#include "maker_key.h"
 #include "program_state.h"
 
 int main(int argc, char** argv) {
@@ -22,7 +23,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   state::ProgramState state;
-  startup::Main(state);
+  update::frmData data;
+  startup::Main(state, data, {}, updater::MakerKey());
   startup::frmMain window(state);
   if (!window.Load(startup::GetEXEName(startup::ProcessCommandLine()))) {
     return 1;

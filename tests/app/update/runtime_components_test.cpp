@@ -95,6 +95,15 @@ TEST_F(RuntimeComponents, AllPresentGoesOnWithoutAMessage) {
   EXPECT_TRUE(server_.Requests().empty());
 }
 
+// On Linux the components are the shared libraries the program loaded, named by their paths.
+TEST_F(RuntimeComponents, AbsolutePathsAreLookedForWhereTheyPoint) {
+  ServeInstaller(maker_.Sign(kInstaller));
+  WriteFile(sandbox_ / "libQt6Core.so.6", "");
+  EXPECT_EQ(Check({sandbox_ / "libQt6Core.so.6", "ole32.dll"}), update::NextStep::ContinueStartUp);
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_EQ(Check({sandbox_ / "libQt6Gui.so.6"}), update::NextStep::EndProcess);
+}
+
 TEST_F(RuntimeComponents, AMissingOneFetchesTheSignedInstallerAndStartsIt) {
   ServeInstaller(maker_.Sign(kInstaller));
   EXPECT_EQ(Check(kOneMissing), update::NextStep::EndProcess);
