@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "about_menu.h"
 #include "control_names.h"
 #include "frm_compare.h"
 #include "main_window_load.h"
@@ -132,6 +133,10 @@ frmMain::frmMain(state::ProgramState& state, QWidget* parent)
   layout->addLayout(pageButtons);
   layout->addWidget(BuildPanel());
   setCentralWidget(central);
+  menuHandlers_.cpuInfo = [this] { ShowCpuIdInfo(this, state_); };
+  menuHandlers_.testInfo = [this] { ShowTestInfo(this, state_); };
+  menuHandlers_.ramDisk = [] { ShowRamDriveSoftware(); };
+  menuHandlers_.about = [this] { ShowAbout(this, state_); };
   BuildMenus();
   resize(612, 555);
 }

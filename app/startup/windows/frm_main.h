@@ -37,7 +37,7 @@ class frmMain : public QMainWindow, public LoadView {
   Q_OBJECT
 
  public:
-  // Handlers of menu entries that open other windows, set by the program; a test may set its own.
+  // Handlers of the menu entries that open other windows; a test may set its own.
   struct MenuHandlers {
     std::function<void()> save, print, cpuInfo, testInfo, ramDisk, about;
   };

@@ -11,6 +11,7 @@
 #include "frm_compare.h"
 #include "main_window_fixture.h"
 #include "show_modal.h"
+#include "web_page.h"
 
 namespace {
 
@@ -228,6 +229,38 @@ TEST_F(MainWindowTest, CompareWithAPastFullTest) {
       << "compared with the chosen Full Test";
   Menu("mnulast")->trigger();
   EXPECT_EQ(state.CompareFilePath, "");
+}
+
+// The About menu's entries open their windows over the main window, and the Exit entry closes it.
+TEST_F(MainWindowTest, TheMenuEntriesOpenTheirWindows) {
+  StoredStart();
+  std::vector<std::string> titles;
+  const widgets::ModalHandler previous = widgets::SetModalHandler([&](QDialog& dialog) {
+    titles.push_back(dialog.windowTitle().toStdString());
+    EXPECT_EQ(dialog.parentWidget(), window.get());
+    return int(QDialog::Accepted);
+  });
+  std::vector<std::string> pages;
+  const widgets::WebPageHandler previousPage =
+      widgets::SetWebPageHandler([&](const std::string& page) {
+        pages.push_back(page);
+        return true;
+      });
+  for (const char* entry : {"mnutestinfo", "mnucpuid", "mnuabout", "mnuramdisk"}) {
+    Menu(entry)->trigger();
+  }
+  widgets::SetModalHandler(previous);
+  widgets::SetWebPageHandler(previousPage);
+  EXPECT_EQ(titles, (std::vector<std::string>{"Test Information", "CPU ID Information", "About"}));
+  EXPECT_EQ(state.InfoMode, 1);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].rfind("As you may have seen, the speed of RAM", 0), 0u);
+  EXPECT_EQ(pages.size(), 1u) << "the RAM disk vendor's page";
+
+  window->show();
+  Menu("mnuexit")->trigger();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(fs::exists(state.TempFolder + "/RAM.exe"));
 }
 
 // A Run ALL series records a Full Test, lists it and sends it to the results server.
