@@ -59,6 +59,16 @@ std::vector<PlannedPoint> planPoints(const Options& options, const ClassSet& cla
   return points;
 }
 
+// "avx512 read 16 KB"; latency names its page size, as it is measured with both.
+std::string pointText(const PlannedPoint& point) {
+  std::string text = std::string(className(point.kernel.instructionClass)) + " " +
+                     operationName(point.kernel.operation) + " " + sizeText(point.bytes);
+  if (point.kernel.operation == Operation::Latency) {
+    text += point.pages == PageSize::Large ? ", 2 MB pages" : ", 4 KB pages";
+  }
+  return text;
+}
+
 std::uint64_t mappedBytes(std::uint64_t bytes, PageSize pages) {
   const std::uint64_t page = pages == PageSize::Large ? kLargePage : 4096;
   return (bytes + page - 1) / page * page + (pages == PageSize::Large ? kLargePage : 0);
@@ -160,8 +170,7 @@ class Run {
     for (std::size_t i = 0; i < points.size(); ++i) {
       const PlannedPoint& planned = points[i];
       progress.show("[" + std::to_string(i + 1) + "/" + std::to_string(points.size()) + "] " +
-                    className(planned.kernel.instructionClass) + " " +
-                    operationName(planned.kernel.operation) + " " + sizeText(planned.bytes));
+                    pointText(planned));
       const PointMeasurement measurement =
           measurePoint(pool, {planned.kernel, planned.bytes, planned.pages, options.repeat,
                               env_.minSeconds, env_.clockHz});
