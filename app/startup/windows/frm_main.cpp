@@ -22,6 +22,7 @@
 #include "frm_compare.h"
 #include "main_window_load.h"
 #include "result_pages.h"
+#include "results_menu.h"
 #include "results_submission.h"
 #include "run_catalogue.h"
 #include "selection_panel.h"
@@ -133,6 +134,8 @@ frmMain::frmMain(state::ProgramState& state, QWidget* parent)
   layout->addLayout(pageButtons);
   layout->addWidget(BuildPanel());
   setCentralWidget(central);
+  menuHandlers_.save = [this] { reports::SaveResults(this, state_, winBox_, allResults_); };
+  menuHandlers_.print = [this] { reports::PrintResults(this, winBox_, allResults_); };
   menuHandlers_.cpuInfo = [this] { ShowCpuIdInfo(this, state_); };
   menuHandlers_.testInfo = [this] { ShowTestInfo(this, state_); };
   menuHandlers_.ramDisk = [] { ShowRamDriveSoftware(); };

@@ -231,14 +231,14 @@ TEST_F(MainWindowTest, CompareWithAPastFullTest) {
   EXPECT_EQ(state.CompareFilePath, "");
 }
 
-// The About menu's entries open their windows over the main window, and the Exit entry closes it.
+// The menu entries open their windows over the main window, and the Exit entry closes it.
 TEST_F(MainWindowTest, TheMenuEntriesOpenTheirWindows) {
   StoredStart();
   std::vector<std::string> titles;
   const widgets::ModalHandler previous = widgets::SetModalHandler([&](QDialog& dialog) {
     titles.push_back(dialog.windowTitle().toStdString());
     EXPECT_EQ(dialog.parentWidget(), window.get());
-    return int(QDialog::Accepted);
+    return int(QDialog::Rejected);  // closed: nothing saved, nothing printed
   });
   std::vector<std::string> pages;
   const widgets::WebPageHandler previousPage =
@@ -246,12 +246,14 @@ TEST_F(MainWindowTest, TheMenuEntriesOpenTheirWindows) {
         pages.push_back(page);
         return true;
       });
-  for (const char* entry : {"mnutestinfo", "mnucpuid", "mnuabout", "mnuramdisk"}) {
+  for (const char* entry :
+       {"mnusave", "mnuprint", "mnutestinfo", "mnucpuid", "mnuabout", "mnuramdisk"}) {
     Menu(entry)->trigger();
   }
   widgets::SetModalHandler(previous);
   widgets::SetWebPageHandler(previousPage);
-  EXPECT_EQ(titles, (std::vector<std::string>{"Test Information", "CPU ID Information", "About"}));
+  EXPECT_EQ(titles, (std::vector<std::string>{"frmSave", "Print", "Test Information",
+                                              "CPU ID Information", "About"}));
   EXPECT_EQ(state.InfoMode, 1);
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].rfind("As you may have seen, the speed of RAM", 0), 0u);
