@@ -15,6 +15,8 @@ void dwnLoader1::BeginDownload(const std::string& url, const std::string& SaveFi
   request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
   request.setRawHeader("Cache-Control", "no-cache");
   request.setRawHeader("Pragma", "no-cache");
+  // The bytes as stored, so that the announced length is the length received.
+  request.setRawHeader("Accept-Encoding", "identity");
   QNetworkReply* reply = network_.get(request);
   connect(reply, &QNetworkReply::downloadProgress, this,
           [this, SaveFile](qint64 received, qint64 total) {
@@ -25,8 +27,12 @@ void dwnLoader1::BeginDownload(const std::string& url, const std::string& SaveFi
   connect(reply, &QNetworkReply::finished, this, [this, reply, SaveFile] {
     reply->deleteLater();
     const QByteArray bytes = reply->readAll();
+    // A connection cut short can end without an error being reported: the length the server
+    // announced is the check that the file is whole.
+    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+    const bool whole = !announced.isValid() || announced.toLongLong() == bytes.size();
     const bool written =
-        reply->error() == QNetworkReply::NoError && !bytes.isEmpty() &&
+        reply->error() == QNetworkReply::NoError && whole && !bytes.isEmpty() &&
         platform::ReplaceWholeFile(SaveFile, std::string_view(bytes.constData(), bytes.size()));
     if (!written) {
       emit DownloadError(SaveFile);
