@@ -11,10 +11,10 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
-#include <cmath>
 
 #include "figure_text.h"
 #include "read_kernel.h"
+#include "round_axis.h"
 #include "sampler_worker.h"
 
 namespace cachemonitor {
@@ -42,23 +42,6 @@ QLabel* AddLabel(QGridLayout* grid, const QString& text, int row, int column,
   label->setObjectName(name);
   grid->addWidget(label, row, column);
   return label;
-}
-
-// A value axis from 0 to a round number above `highest`, in at most five round steps (1, 2, 2.5 or
-// 5 times a power of ten), so its labels read well.
-void ScaleToRoundNumbers(QValueAxis* axis, double highest) {
-  const double top = highest * 1.1;
-  const double magnitude = std::pow(10.0, std::floor(std::log10(top / 4)));
-  double step = magnitude * 10;
-  for (const double multiple : {1.0, 2.0, 2.5, 5.0}) {
-    if (top / (multiple * magnitude) <= 5) {
-      step = multiple * magnitude;
-      break;
-    }
-  }
-  const double steps = std::ceil(top / step);
-  axis->setRange(0, steps * step);
-  axis->setTickCount(static_cast<int>(steps) + 1);
 }
 
 }  // namespace
@@ -199,7 +182,7 @@ void CacheMonitorWindow::Draw(const CacheSample& sample) {
   }
   timeAxis_->setRange(QDateTime::fromMSecsSinceEpoch(now - kHistoryMs),
                       QDateTime::fromMSecsSinceEpoch(now));
-  ScaleToRoundNumbers(rateAxis_, std::max(1.0, highest));
+  monitorchart::ScaleToRoundNumbers(rateAxis_, std::max(1.0, highest));
   if (countersAvailable_) {
     QString text = QStringLiteral(
                        "Miss rates of all processes between the sweeps: level-1 data "

@@ -12,9 +12,9 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
-#include <cmath>
 
 #include "memory_text.h"
+#include "round_axis.h"
 
 namespace memorymonitor {
 namespace {
@@ -52,23 +52,6 @@ void Append(QLineSeries* series, qint64 now, double value, double& highest) {
   while (old < series->count() && series->at(old).x() < now - kHistoryMs) ++old;
   if (old > 0) series->removePoints(0, old);
   for (const QPointF& point : series->points()) highest = std::max(highest, point.y());
-}
-
-// A value axis from 0 to a round number above `highest`, in at most five round steps (1, 2, 2.5 or
-// 5 times a power of ten), so its labels read well.
-void ScaleToRoundNumbers(QValueAxis* axis, double highest) {
-  const double top = highest * 1.1;
-  const double magnitude = std::pow(10.0, std::floor(std::log10(top / 4)));
-  double step = magnitude * 10;
-  for (const double multiple : {1.0, 2.0, 2.5, 5.0}) {
-    if (top / (multiple * magnitude) <= 5) {
-      step = multiple * magnitude;
-      break;
-    }
-  }
-  const double steps = std::ceil(top / step);
-  axis->setRange(0, steps * step);
-  axis->setTickCount(static_cast<int>(steps) + 1);
 }
 
 }  // namespace
@@ -176,7 +159,7 @@ void MemoryMonitorWindow::SampleAndDraw() {
   swapOut_->setText(Text(TransferRateText(sample.rates.swapOutBytes)));
   timeAxis_->setRange(QDateTime::fromMSecsSinceEpoch(now - kHistoryMs),
                       QDateTime::fromMSecsSinceEpoch(now));
-  if (highest > 0) ScaleToRoundNumbers(memoryAxis_, highest);
+  if (highest > 0) monitorchart::ScaleToRoundNumbers(memoryAxis_, highest);
 
   const auto& processes = sample.top.processes;
   processes_->setRowCount(static_cast<int>(processes.size()));
