@@ -27,13 +27,16 @@ class TableOutput final : public Output {
 
   void begin(const RunInfo& run) override {
     std::fprintf(out_, "Processor:   %s\n", run.processor.c_str());
-    std::fprintf(out_, "Core clock:  %.2f GHz, measured\n", run.clockHz / 1e9);
+    std::fprintf(out_,
+                 "Core clock:  %.2f GHz at start; measured again around every run for the L1 "
+                 "peak share and the cycles\n",
+                 run.clockHz / 1e9);
     std::fprintf(out_, "Caches:      %s\n", cachesText(run.caches).c_str());
     std::fprintf(out_, "Peak:        %s\n", peakText(run).c_str());
     std::fprintf(out_, "Threads:     %s\n", threadsText(run.cpus).c_str());
     std::fprintf(out_,
-                 "Figures:     best and median of %d runs after a warm-up, coefficient of "
-                 "variation; GB/s = 10^9 bytes/s\n\n",
+                 "Figures:     best and median of %d runs after a warm-up, and their coefficient "
+                 "of variation (cv); GB/s = 10^9 bytes/s\n\n",
                  run.repeat);
     row(out_, kRowFormat, "class", "op", "working set", "threads", "pages", "best", "median",
         "unit", "cv", "L1 peak", "cycles");
