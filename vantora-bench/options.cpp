@@ -104,8 +104,7 @@ const OptionRow kOptions[] = {
      [](const std::string& v, Options& o) { return sizeValue("--size", v, o.size); }},
     {"--from", "SIZE", "the sweep's smallest working set (default 1K)",
      [](const std::string& v, Options& o) { return sizeValue("--from", v, o.from); }},
-    {"--to", "SIZE",
-     "the sweep's largest working set (default: four times the last-level cache, at least 256M)",
+    {"--to", "SIZE", "the sweep's largest (default: 4 x the last-level cache, 256M to 1G)",
      [](const std::string& v, Options& o) { return sizeValue("--to", v, o.to); }},
     {"--threads", "N|all", "threads, one per core, each on its own buffer (default 1)",
      [](const std::string& v, Options& o) -> std::string {
@@ -194,7 +193,11 @@ std::string usage() {
   }
   text += "\nClasses: " + tableNames(classOf, className) +
           ".\nOperations: " + tableNames(operationOf, operationName) +
-          "; latency is a chain of 64-bit loads whatever the classes.\n"
+          ".\nLatency is a chain of 64-bit loads, whatever the classes.\n"
+          "Sizes: bytes, or K, M, G (binary units); multiples of " +
+          std::to_string(kSizeGranule) + " bytes from " + sizeText(kSmallestSize) + " to " +
+          sizeText(kLargestSize) +
+          ".\n"
           "Exit codes: 0 done, 1 a figure above the core's peak (reported as an error),\n"
           "2 bad options, a class not on offer, or memory that cannot be had.\n";
   return text;
