@@ -22,9 +22,12 @@ constexpr char kWidestFigure[] = "888,888,888,888 Bps (889 GB) [-88,888MB -100.0
 // The room each of the two figure columns has at 96 dots per inch.
 constexpr int kFigureColumnWidth = 262;
 
-QLabel* FigureField(QWidget* parent, const std::string& name, int index) {
+// A figure field, which a person may select to copy; a screen reader calls it by its row and
+// column ("Read 1 KB", "Integer Copy").
+QLabel* FigureField(QWidget* parent, const std::string& name, int index,
+                    const std::string& caption) {
   auto* label = new QLabel(parent);
-  widgets::NameControl(*label, name, index);
+  widgets::NameControl(*label, name, index, caption);
   label->setFont(FigureFont());
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   return label;
@@ -64,8 +67,10 @@ BlockPage::BlockPage(int page, QWidget* parent) : QFrame(parent) {
   grid->addWidget(Caption(this, "Write"), 0, 2);
   for (int row = 0; row < 16; ++row) {
     grid->addWidget(Caption(this, kBlockRows[row]), row + 1, 0, Qt::AlignRight);
-    read_[row] = FigureField(this, "Read" + std::to_string(row + 1), page);
-    write_[row] = FigureField(this, "Write" + std::to_string(row + 1), page);
+    read_[row] = FigureField(this, "Read" + std::to_string(row + 1), page,
+                             std::string("Read ") + kBlockRows[row]);
+    write_[row] = FigureField(this, "Write" + std::to_string(row + 1), page,
+                              std::string("Write ") + kBlockRows[row]);
     grid->addWidget(read_[row], row + 1, 1);
     grid->addWidget(write_[row], row + 1, 2);
   }
@@ -77,6 +82,7 @@ MemoryPage::MemoryPage(QWidget* parent) : QFrame(parent) {
   widgets::NameControl(*this, "TestPage", 6);
   constexpr const char* kRowCaptions[6] = {"Integer", " MMX", "SSE", " Float", "MMX NT", "SSE NT"};
   constexpr const char* kSubtests[5] = {"Copy", "Scale", "Add", "Triad", "Aver"};
+  constexpr const char* kSubtestNames[5] = {"Copy", "Scale", "Add", "Triad", "Average"};
   constexpr const char* kFieldNames[5] = {"MemRC", "MemRS", "MemRA", "MemRT", "MemRV"};
   auto* columns = new QHBoxLayout(this);
   columns->setContentsMargins(4, 2, 4, 2);
@@ -97,14 +103,16 @@ MemoryPage::MemoryPage(QWidget* parent) : QFrame(parent) {
     group->addWidget(caption, 0, 0, 1, 2);
     for (int subtest = 0; subtest < 5; ++subtest) {
       group->addWidget(Caption(this, kSubtests[subtest]), subtest + 1, 0);
-      fields_[row][subtest] = FigureField(this, kFieldNames[subtest], row);
+      fields_[row][subtest] =
+          FigureField(this, kFieldNames[subtest], row,
+                      QString::fromUtf8(kRowCaptions[row]).trimmed().toStdString() + " " +
+                          kSubtestNames[subtest]);
       group->addWidget(fields_[row][subtest], subtest + 1, 1);
     }
     group->setColumnStretch(1, 1);
+    // The room the page has beyond the groups goes between them.
     column->addLayout(group);
-  }
-  for (int index = 0; index < columns->count(); ++index) {
-    static_cast<QVBoxLayout*>(columns->itemAt(index)->layout())->addStretch();
+    column->addStretch();
   }
 }
 

@@ -111,6 +111,7 @@ CacheMonitorWindow::CacheMonitorWindow(const CacheLevelSizes& sizes,
                       QDateTime::fromMSecsSinceEpoch(now));
   auto* view = new QChartView(chart);
   view->setObjectName(QStringLiteral("rateChart"));
+  view->setAccessibleName(chart->title());
   view->setRenderHint(QPainter::Antialiasing);
   view->setMinimumSize(560, 300);
   layout->addWidget(view, 1);

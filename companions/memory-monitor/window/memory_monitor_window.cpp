@@ -102,6 +102,7 @@ MemoryMonitorWindow::MemoryMonitorWindow(std::unique_ptr<MemorySampler> sampler,
                       QDateTime::fromMSecsSinceEpoch(now));
   auto* view = new QChartView(chart);
   view->setObjectName(QStringLiteral("memoryChart"));
+  view->setAccessibleName(chart->title());
   view->setRenderHint(QPainter::Antialiasing);
   view->setMinimumSize(560, 260);
   layout->addWidget(view, 1);

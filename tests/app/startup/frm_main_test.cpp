@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <regex>
 
+#include "accessible_names.h"
 #include "frm_compare.h"
 #include "main_window_fixture.h"
 #include "show_modal.h"
@@ -229,6 +230,29 @@ TEST_F(MainWindowTest, CompareWithAPastFullTest) {
       << "compared with the chosen Full Test";
   Menu("mnulast")->trigger();
   EXPECT_EQ(state.CompareFilePath, "");
+}
+
+// A screen reader names every control a person uses as the person sees it, in the main window
+// and in every dialog it opens.
+TEST_F(MainWindowTest, EveryControlIsNamedAsItsCaption) {
+  fs::create_directories(state.ProgramFolder + "/Full Test");
+  WriteFile(state.ProgramFolder + "/Full Test/notes.Tdv", "");
+  StoredStart();
+  EXPECT_EQ(UnnamedControls(*window), std::vector<std::string>{});
+  std::vector<std::string> dialogs;
+  const widgets::ModalHandler previous = widgets::SetModalHandler([&](QDialog& dialog) {
+    dialogs.push_back(dialog.windowTitle().toStdString());
+    EXPECT_EQ(UnnamedControls(dialog), std::vector<std::string>{})
+        << dialog.windowTitle().toStdString();
+    return int(QDialog::Rejected);
+  });
+  for (const char* entry : {"mnusave", "mnuprint", "mnucompare", "mnutestinfo", "mnuabout"}) {
+    Menu(entry)->trigger();
+  }
+  state.Edition = 1;
+  Menu("mnuabout")->trigger();
+  widgets::SetModalHandler(previous);
+  EXPECT_EQ(dialogs.size(), 6u);
 }
 
 // The menu entries open their windows over the main window, and the Exit entry closes it.

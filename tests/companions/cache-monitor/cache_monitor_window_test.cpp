@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "accessible_names.h"
 #include "fake_counters.h"
 
 namespace {
@@ -43,6 +44,7 @@ TEST(CacheMonitorWindow, OpensDrawsItsFirstSampleAndCloses) {
   QSignalSpy drawn(window.get(), &CacheMonitorWindow::sampleDrawn);
   window->show();
   ASSERT_TRUE(drawn.wait(5000));
+  EXPECT_EQ(UnnamedControls(*window), std::vector<std::string>{});
 
   EXPECT_EQ(LabelText(*window, "cacheSizes"),
             "Caches: level-1 data 48 KB (sysfs), level 2 1 MB (CPUID), level 3 8 MB (default)");

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 
+#include "accessible_names.h"
 #include "proc_fixture.h"
 
 namespace {
@@ -30,6 +31,7 @@ TEST(MemoryMonitorWindow, OpensDrawsItsFirstSampleAndCloses) {
   QSignalSpy drawn(window.get(), &MemoryMonitorWindow::sampleDrawn);
   window->show();
   ASSERT_EQ(drawn.count(), 1) << "the first sample is drawn as the window opens";
+  EXPECT_EQ(UnnamedControls(*window), std::vector<std::string>{});
 
   EXPECT_EQ(LabelText(*window, "total"), "15.55 GiB");
   EXPECT_EQ(LabelText(*window, "used"), "6.13 GiB (39.4%)");
