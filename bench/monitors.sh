@@ -21,6 +21,7 @@ runs=${RUNS:-5}
 settle=${SETTLE:-10}
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${MONITORS_BENCH_UNDER_XVFB:-}" ]; then
+  "$(dirname "$0")/../scripts/setup.sh" xvfb
   export MONITORS_BENCH_UNDER_XVFB=1
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi

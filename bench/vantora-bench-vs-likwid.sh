@@ -31,12 +31,7 @@ bench=$build/vantora-bench/vantora-bench
 cpu=${CPU:-0}
 runs=${RUNS:-5}
 
-if ! command -v likwid-bench > /dev/null; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo=sudo
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends likwid
-fi
+"$(dirname "$0")/../scripts/setup.sh" likwid
 if [ ! -x "$bench" ]; then
   echo "no vantora-bench at $bench: build it first (scripts/build.sh) or name the build folder" >&2
   exit 1

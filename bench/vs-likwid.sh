@@ -44,12 +44,7 @@ runs=${RUNS:-3}
 pass_gb=${PASS_GB:-16}
 double_gb=$((2 * pass_gb))
 
-if ! command -v likwid-bench > /dev/null; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo=sudo
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends likwid
-fi
+"$(dirname "$0")/../scripts/setup.sh" likwid
 if [ ! -x "$engine" ]; then
   echo "no engine at $engine: build it first (scripts/build.sh) or name the build folder" >&2
   exit 1
