@@ -6,28 +6,15 @@
 
 #include <memory>
 
+#include "openssl_handles.h"
+
 namespace updater {
-namespace {
-
-struct PkeyFree {
-  void operator()(EVP_PKEY* key) const { EVP_PKEY_free(key); }
-};
-struct BioFree {
-  void operator()(BIO* bio) const { BIO_free(bio); }
-};
-struct MdCtxFree {
-  void operator()(EVP_MD_CTX* context) const { EVP_MD_CTX_free(context); }
-};
-
-}  // namespace
-
 std::optional<PublicKey> PublicKey::FromPem(std::string_view pem) {
-  std::unique_ptr<BIO, BioFree> bio(BIO_new_mem_buf(pem.data(), static_cast<int>(pem.size())));
+  Bio bio(BIO_new_mem_buf(pem.data(), static_cast<int>(pem.size())));
   if (!bio) {
     return std::nullopt;
   }
-  std::unique_ptr<EVP_PKEY, PkeyFree> key(
-      PEM_read_bio_PUBKEY(bio.get(), nullptr, nullptr, nullptr));
+  Pkey key(PEM_read_bio_PUBKEY(bio.get(), nullptr, nullptr, nullptr));
   if (!key || EVP_PKEY_get_id(key.get()) != EVP_PKEY_ED25519) {
     return std::nullopt;
   }
@@ -43,9 +30,9 @@ bool VerifySignature(const PublicKey& key, std::string_view message, std::string
   if (signature.size() != kSignatureSize) {
     return false;
   }
-  std::unique_ptr<EVP_PKEY, PkeyFree> pkey(
+  Pkey pkey(
       EVP_PKEY_new_raw_public_key(EVP_PKEY_ED25519, nullptr, key.raw().data(), key.raw().size()));
-  std::unique_ptr<EVP_MD_CTX, MdCtxFree> context(EVP_MD_CTX_new());
+  MdCtx context(EVP_MD_CTX_new());
   if (!pkey || !context ||
       EVP_DigestVerifyInit(context.get(), nullptr, nullptr, nullptr, pkey.get()) != 1) {
     return false;

@@ -8,27 +8,17 @@
 #include <memory>
 #include <stdexcept>
 
+#include "openssl_handles.h"
+
 namespace updater {
 namespace {
-
-struct PkeyFree {
-  void operator()(EVP_PKEY* key) const { EVP_PKEY_free(key); }
-};
-struct BioFree {
-  void operator()(BIO* bio) const { BIO_free(bio); }
-};
-struct MdCtxFree {
-  void operator()(EVP_MD_CTX* context) const { EVP_MD_CTX_free(context); }
-};
-
-using Pkey = std::unique_ptr<EVP_PKEY, PkeyFree>;
 
 Pkey PrivateKeyOf(const SigningKey::Seed& seed) {
   return Pkey(EVP_PKEY_new_raw_private_key(EVP_PKEY_ED25519, nullptr, seed.data(), seed.size()));
 }
 
 std::string PemOf(EVP_PKEY* key, bool privateHalf) {
-  std::unique_ptr<BIO, BioFree> bio(BIO_new(BIO_s_mem()));
+  Bio bio(BIO_new(BIO_s_mem()));
   const int written =
       privateHalf ? PEM_write_bio_PrivateKey(bio.get(), key, nullptr, nullptr, 0, nullptr, nullptr)
                   : PEM_write_bio_PUBKEY(bio.get(), key);
@@ -52,7 +42,7 @@ SigningKey SigningKey::Generate() {
 }
 
 std::optional<SigningKey> SigningKey::FromPem(std::string_view pem) {
-  std::unique_ptr<BIO, BioFree> bio(BIO_new_mem_buf(pem.data(), static_cast<int>(pem.size())));
+  Bio bio(BIO_new_mem_buf(pem.data(), static_cast<int>(pem.size())));
   Pkey key(bio ? PEM_read_bio_PrivateKey(bio.get(), nullptr, nullptr, nullptr) : nullptr);
   Seed seed{};
   std::size_t length = seed.size();
@@ -79,7 +69,7 @@ std::string SigningKey::PrivatePem() const { return PemOf(PrivateKeyOf(seed_).ge
 
 std::string SigningKey::Sign(std::string_view message) const {
   Pkey key = PrivateKeyOf(seed_);
-  std::unique_ptr<EVP_MD_CTX, MdCtxFree> context(EVP_MD_CTX_new());
+  MdCtx context(EVP_MD_CTX_new());
   std::string signature(kSignatureSize, '\0');
   std::size_t length = signature.size();
   if (!key || !context ||
