@@ -14,7 +14,7 @@
 
 #include "dialog_driver.h"
 #include "fake_page_printer.h"
-#include "message_box.h"
+#include "recorded_messages.h"
 
 namespace {
 
@@ -35,14 +35,7 @@ QStringList Items(const QComboBox& combo) {
 
 class PrintDialog : public testing::Test {
  protected:
-  void SetUp() override {
-    previous_ = platform::SetMsgBoxHandler([this](const std::string& text, platform::MsgButtons,
-                                                  platform::MsgIcon, const std::string& title) {
-      messages_.push_back(title + ": " + text);
-      return platform::MsgAnswer::OK;
-    });
-  }
-  void TearDown() override { platform::SetMsgBoxHandler(previous_); }
+  void SetUp() override {}
 
   // Opens frmPrint over the printers `printers` and lets `drive` act on it; returns how often it
   // closed.
@@ -57,8 +50,7 @@ class PrintDialog : public testing::Test {
 
   const reports::InstalledPrinterList printers_{{"Alpha", "VantoraPDF", "Zeta"}, "VantoraPDF"};
   FakePagePrinter printer_;
-  std::vector<std::string> messages_;
-  platform::MsgBoxHandler previous_;
+  RecordedMessages messages_;
 };
 
 TEST_F(PrintDialog, OpensWithThePrintersTheDefaultAndTheUsualChoices) {
@@ -97,7 +89,7 @@ TEST_F(PrintDialog, PrintSendsThePagesWithTheChosenSettingsToTheDefaultPrinterAn
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
   });
   EXPECT_EQ(closed, 1);
-  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(messages_.shown.empty());
   ASSERT_EQ(printer_.pages.size(), 1u);
   EXPECT_EQ(printer_.pages[0].text,
             "\r\n\r\n\r\n\r\n     summary\r\n     result 1\r\n     result 2\r\n");
@@ -115,8 +107,9 @@ TEST_F(PrintDialog, AfterAMessageTheDialogStaysOpenForAnotherTry) {
     Find<QPushButton>(dialog, "cmdPrint")->click();
   });
   EXPECT_EQ(closed, 1) << "closed once, by the second Print";
-  EXPECT_EQ(messages_, std::vector<std::string>{"Printer Error: Error: \"none\" is not a number of "
-                                                "copies; type a whole number from 1 up."});
+  EXPECT_EQ(messages_.Titled(),
+            std::vector<std::string>{"Printer Error: Error: \"none\" is not a number of "
+                                     "copies; type a whole number from 1 up."});
   EXPECT_EQ(printer_.pages.size(), 1u);
 }
 
@@ -126,7 +119,8 @@ TEST_F(PrintDialog, WithoutADefaultPrinterThereIsNoPrinterToPrintOn) {
     Find<QPushButton>(dialog, "cmdPrint")->click();
   });
   EXPECT_EQ(closed, 0) << "the dialog stays open";
-  EXPECT_EQ(messages_, std::vector<std::string>{"Printer Not Install: No Printer Detected"});
+  EXPECT_EQ(messages_.Titled(),
+            std::vector<std::string>{"Printer Not Install: No Printer Detected"});
   EXPECT_EQ(printer_.calls, 0);
 }
 

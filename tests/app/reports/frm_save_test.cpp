@@ -16,8 +16,8 @@
 #include <filesystem>
 
 #include "dialog_driver.h"
-#include "message_box.h"
 #include "program_state.h"
+#include "recorded_messages.h"
 #include "results_menu.h"
 #include "sandbox.h"
 #include "save_file_name.h"
@@ -40,16 +40,7 @@ class SaveResults : public testing::Test {
   void SetUp() override {
     std::filesystem::create_directory(programFolder_);
     state_.ProgramWriteFolder = programFolder_;
-    previous_ =
-        platform::SetMsgBoxHandler([this](const std::string& text, platform::MsgButtons,
-                                          platform::MsgIcon icon, const std::string& title) {
-          messages_.push_back(text);
-          EXPECT_EQ(icon, platform::MsgIcon::Critical);
-          EXPECT_EQ(title, "Save Results");
-          return platform::MsgAnswer::OK;
-        });
   }
-  void TearDown() override { platform::SetMsgBoxHandler(previous_); }
 
   // Runs "Save Results"; `onSave` acts on frmSave, `onChooser` on the folder chooser.
   void Save(std::function<void(QDialog&)> onSave,
@@ -77,8 +68,7 @@ class SaveResults : public testing::Test {
   Sandbox sandbox_;
   std::string programFolder_ = sandbox_ / "program";
   state::ProgramState state_;
-  std::vector<std::string> messages_;
-  platform::MsgBoxHandler previous_;
+  RecordedMessages messages_;
 };
 
 TEST_F(SaveResults, ProposesTheProgramFolderAndANameOfNowAndSavesTheLogAsItIs) {
@@ -104,7 +94,7 @@ TEST_F(SaveResults, ProposesTheProgramFolderAndANameOfNowAndSavesTheLogAsItIs) {
   EXPECT_FALSE(checked);
   EXPECT_EQ(Entries(programFolder_), std::vector<std::string>{name.toStdString()});
   EXPECT_EQ(ReadFile(programFolder_ + "/" + name.toStdString()), kAllResults);
-  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(messages_.shown.empty());
 }
 
 TEST_F(SaveResults, TheChosenFolderNameAndSummaryGoIntoTheFile) {
@@ -162,7 +152,7 @@ TEST_F(SaveResults, CancelEscapeAndTheCloseButtonSaveNothing) {
     });
   }
   EXPECT_TRUE(Entries(programFolder_).empty());
-  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(messages_.shown.empty());
 }
 
 TEST_F(SaveResults, ResultsThatCannotBeSavedAreReportedInOneMessage) {
@@ -178,16 +168,19 @@ TEST_F(SaveResults, ResultsThatCannotBeSavedAreReportedInOneMessage) {
   };
   std::filesystem::create_directory(programFolder_ + "/taken");
   for (const Case& c : cases) {
-    messages_.clear();
+    messages_.shown.clear();
     state_.ProgramWriteFolder = c.programFolder;
     Save([&](QDialog& dialog) {
       Find<QLineEdit>(dialog, "Text1")->setText(c.fileName);
       Find<QPushButton>(dialog, "Command1")->click();
     });
-    ASSERT_EQ(messages_.size(), 1u);
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    const RecordedMessages::Message& message = messages_.shown[0];
     const std::string expectedStart = "The results were not saved. " + c.reason;
-    EXPECT_EQ(messages_[0].substr(0, expectedStart.size()), expectedStart) << messages_[0];
-    EXPECT_GT(messages_[0].size(), expectedStart.size() + 1) << "the system's reason follows";
+    EXPECT_EQ(message.text.substr(0, expectedStart.size()), expectedStart) << message.text;
+    EXPECT_GT(message.text.size(), expectedStart.size() + 1) << "the system's reason follows";
+    EXPECT_EQ(message.icon, platform::MsgIcon::Critical);
+    EXPECT_EQ(message.title, "Save Results");
   }
   EXPECT_EQ(Entries(programFolder_), std::vector<std::string>{"taken"});
   EXPECT_FALSE(std::filesystem::exists(sandbox_ / "missing"));

@@ -8,20 +8,13 @@
 #include <QPushButton>
 
 #include "dialog_driver.h"
-#include "message_box.h"
+#include "recorded_messages.h"
 #include "results_menu.h"
 
 namespace {
 
 TEST(NoPrinter, PrintSaysNoPrinterDetectedAndTheDialogStaysOpen) {
-  std::vector<std::string> messages;
-  const platform::MsgBoxHandler previous =
-      platform::SetMsgBoxHandler([&](const std::string& text, platform::MsgButtons,
-                                     platform::MsgIcon icon, const std::string& title) {
-        EXPECT_EQ(icon, platform::MsgIcon::Exclamation);
-        messages.push_back(title + ": " + text);
-        return platform::MsgAnswer::OK;
-      });
+  RecordedMessages messages;
   int printers = -1;
   int result = -1;
   {
@@ -32,9 +25,10 @@ TEST(NoPrinter, PrintSaysNoPrinterDetectedAndTheDialogStaysOpen) {
     });
     reports::PrintResults(nullptr, "summary", "result 1\r\nresult 2\r\n");
   }
-  platform::SetMsgBoxHandler(previous);
   EXPECT_EQ(printers, 0);
-  EXPECT_EQ(messages, std::vector<std::string>{"Printer Not Install: No Printer Detected"});
+  EXPECT_EQ(messages.Titled(),
+            std::vector<std::string>{"Printer Not Install: No Printer Detected"});
+  EXPECT_EQ(messages.shown.front().icon, platform::MsgIcon::Exclamation);
   EXPECT_EQ(result, QDialog::Rejected) << "not closed by Print";
 }
 

@@ -17,7 +17,7 @@
 #include <map>
 
 #include "dialog_driver.h"
-#include "message_box.h"
+#include "recorded_messages.h"
 #include "results_menu.h"
 
 // Texts in failure messages as a person reads them.
@@ -62,18 +62,7 @@ class PrintService : public testing::Test {
     ASSERT_EQ(QPrinterInfo::defaultPrinterName(), "VantoraPDF")
         << "the print service's default printer";
     before_ = QDir(pdfFolder_).entryList({"*.pdf"}, QDir::Files);
-    previous_ = platform::SetMsgBoxHandler([this](const std::string& text, platform::MsgButtons,
-                                                  platform::MsgIcon, const std::string& title) {
-      messages_.push_back(title + ": " + text);
-      return platform::MsgAnswer::OK;
-    });
   }
-  void TearDown() override {
-    if (!pdfFolder_.isEmpty()) {
-      platform::SetMsgBoxHandler(previous_);
-    }
-  }
-
   // "Print Results" with the settings; returns whether the dialog closed.
   bool Print(const Settings& settings, const std::string& winBox, const std::string& allResults) {
     bool closed = false;
@@ -138,8 +127,7 @@ class PrintService : public testing::Test {
 
   QString pdfFolder_;
   QStringList before_;
-  std::vector<std::string> messages_;
-  platform::MsgBoxHandler previous_;
+  RecordedMessages messages_;
 };
 
 // A results log of `count` lines, with empty and blank lines between them.
@@ -166,7 +154,7 @@ TEST_F(PrintService, EveryPageIsAJobOfItsOwnWithTheSummaryFirstInPortrait) {
   QStringList printed = summary;
   const std::string log = ResultsLog(80, printed);
   ASSERT_TRUE(Print({"2", "12", false, true}, "Host Name: TESTBOX\r\nOS Name: Test Linux", log));
-  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(messages_.shown.empty());
 
   const std::vector<PrintedJob> jobs = PrintedJobs();
   ASSERT_EQ(jobs.size(), 2u) << "82 lines, 46 to a portrait page at 12 points";
@@ -217,8 +205,9 @@ TEST_F(PrintService, AFontSizeWithoutALimitPrintsOneJobOverSeveralSheets) {
 TEST_F(PrintService, AnInvalidNumberOfCopiesSendsNothingAndLeavesTheDialogOpen) {
   QStringList printed;
   EXPECT_FALSE(Print({"0", "12", false, false}, "", ResultsLog(5, printed)));
-  EXPECT_EQ(messages_, std::vector<std::string>{"Printer Error: Error: \"0\" is not a number of "
-                                                "copies; type a whole number from 1 up."});
+  EXPECT_EQ(messages_.Titled(),
+            std::vector<std::string>{"Printer Error: Error: \"0\" is not a number of "
+                                     "copies; type a whole number from 1 up."});
   EXPECT_TRUE(PrintedJobs().empty());
 }
 

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "fake_page_printer.h"
-#include "message_box.h"
 #include "print_document.h"
 #include "print_layout.h"
+#include "recorded_messages.h"
 
 namespace {
 
@@ -65,21 +65,19 @@ class PrintDocument : public testing::Test {
     }
   };
 
-  void SetUp() override {
-    previous_ =
-        platform::SetMsgBoxHandler([this](const std::string& text, platform::MsgButtons,
-                                          platform::MsgIcon icon, const std::string& title) {
-          messages_.push_back({text, icon, title});
-          return platform::MsgAnswer::OK;
-        });
+  // What the message boxes showed, as compared here.
+  std::vector<Message> messages() const {
+    std::vector<Message> messages;
+    for (const RecordedMessages::Message& shown : recorded_.shown) {
+      messages.push_back({shown.text, shown.icon, shown.title});
+    }
+    return messages;
   }
-  void TearDown() override { platform::SetMsgBoxHandler(previous_); }
 
   static reports::PrintChoice Choice() { return {"VantoraPDF", "1", "12", false, false}; }
 
   FakePagePrinter printer_;
-  std::vector<Message> messages_;
-  platform::MsgBoxHandler previous_;
+  RecordedMessages recorded_;
 };
 
 TEST_F(PrintDocument, TheSummaryFirstItsEmptyLinesDroppedEveryPageWithTheSettings) {
@@ -93,7 +91,7 @@ TEST_F(PrintDocument, TheSummaryFirstItsEmptyLinesDroppedEveryPageWithTheSetting
     document += "result " + std::to_string(k) + "\r\n\r\n";
   }
   ASSERT_TRUE(reports::PrintDocument(choice, document, "summary 1\r\nsummary 2", printer_));
-  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(recorded_.shown.empty());
 
   ASSERT_EQ(printer_.pages.size(), 2u) << "62 lines, 55 to a landscape page at 8 points";
   std::string expectedFirst = kMargin5 + "     summary 1\r\n     summary 2\r\n";
@@ -137,13 +135,13 @@ TEST_F(PrintDocument, MessagesStopPrintingBeforeAnyPageWhenSomethingIsMissingOrN
       {"font size too large", "VantoraPDF", "line", "1", "5000", error("\"5000\" " + badSize)},
   };
   for (const Case& c : cases) {
-    messages_.clear();
+    recorded_.shown.clear();
     reports::PrintChoice choice = Choice();
     choice.printer = c.printer;
     choice.copiesText = c.copies;
     choice.fontSizeText = c.fontSize;
     EXPECT_FALSE(reports::PrintDocument(choice, c.document, "summary", printer_)) << c.what;
-    EXPECT_EQ(messages_, std::vector<Message>{c.message}) << c.what;
+    EXPECT_EQ(messages(), std::vector<Message>{c.message}) << c.what;
   }
   EXPECT_EQ(printer_.calls, 0);
 }
@@ -157,8 +155,8 @@ TEST_F(PrintDocument, APageThePrinterRefusesEndsPrintingAfterThePagesAlreadySent
   EXPECT_FALSE(reports::PrintDocument(Choice(), document, "", printer_));
   EXPECT_EQ(printer_.calls, 2) << "no page after the refused one";
   EXPECT_EQ(printer_.pages.size(), 1u);
-  EXPECT_EQ(messages_, (std::vector<Message>{{"Error: The printer is out of paper.",
-                                              platform::MsgIcon::Critical, "Printer Error"}}));
+  EXPECT_EQ(messages(), (std::vector<Message>{{"Error: The printer is out of paper.",
+                                               platform::MsgIcon::Critical, "Printer Error"}}));
 }
 
 TEST_F(PrintDocument, AFontSizeWithoutALimitPrintsEverythingAsOneJob) {

@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "message_box.h"
+#include "recorded_messages.h"
 #include "sandbox.h"
 
 namespace {
@@ -27,19 +27,11 @@ struct Message {
 class DOSOutputsTest : public testing::Test {
  protected:
   void SetUp() override {
-    previousHandler_ =
-        platform::SetMsgBoxHandler([this](const std::string& text, platform::MsgButtons,
-                                          platform::MsgIcon icon, const std::string&) {
-          messages_.push_back({text, icon});
-          return platform::MsgAnswer::OK;
-        });
     QObject::connect(&runner_, &runner::DOSOutputs::ReceiveOutputs,
                      [this](const std::string& piece) { pieces_.push_back(piece); });
     // Run from a private folder, wherever the build tree lies.
     helper_ = PlaceHelper("helper");
   }
-
-  void TearDown() override { platform::SetMsgBoxHandler(previousHandler_); }
 
   std::string PlaceHelper(const std::string& relative, fs::perms mode = fs::perms(0755)) {
     const fs::path target = fs::path(sandbox_.path()) / relative;
@@ -69,8 +61,7 @@ class DOSOutputsTest : public testing::Test {
   std::string helper_;
   runner::DOSOutputs runner_;
   std::vector<std::string> pieces_;
-  std::vector<Message> messages_;
-  platform::MsgBoxHandler previousHandler_;
+  RecordedMessages messages_;
 };
 
 TEST_F(DOSOutputsTest, StandardOutputAndErrorShareOneStreamInWriteOrder) {
@@ -78,7 +69,7 @@ TEST_F(DOSOutputsTest, StandardOutputAndErrorShareOneStreamInWriteOrder) {
   EXPECT_EQ(Run("interleave"), expected);
   EXPECT_EQ(runner_.Outputs(), expected);
   EXPECT_EQ(CheckedPieces(), expected);
-  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(messages_.shown.empty());
 }
 
 TEST_F(DOSOutputsTest, LongLinesArriveInPiecesOfAtMost256Bytes) {
@@ -103,7 +94,7 @@ TEST_F(DOSOutputsTest, AProgramThatWritesNothingGivesOneEmptyPiece) {
   EXPECT_EQ(Run("silent"), "");
   ASSERT_EQ(pieces_.size(), 1u);
   EXPECT_TRUE(pieces_[0].empty());
-  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(messages_.shown.empty());
 }
 
 TEST_F(DOSOutputsTest, TheProgramGetsAnEmptyStandardInput) { EXPECT_EQ(Run("stdin"), "0\n"); }
@@ -123,16 +114,16 @@ TEST_F(DOSOutputsTest, FailuresShowTheirMessageAndDeliverNothing) {
       {planted + " silent", "Not started: other users can change " + planted + " or its folder"},
   };
   for (const auto& c : cases) {
-    messages_.clear();
+    messages_.shown.clear();
     pieces_.clear();
     runner::DOSOutputs runner;
     QObject::connect(&runner, &runner::DOSOutputs::ReceiveOutputs,
                      [this](const std::string& piece) { pieces_.push_back(piece); });
     runner.SetCommandLine(c.commandLine);
     EXPECT_EQ(runner.ExecuteCommand(), "") << c.commandLine;
-    ASSERT_EQ(messages_.size(), 1u) << c.commandLine;
-    EXPECT_EQ(messages_[0].text, c.message);
-    EXPECT_EQ(messages_[0].icon, platform::MsgIcon::Critical);
+    ASSERT_EQ(messages_.shown.size(), 1u) << c.commandLine;
+    EXPECT_EQ(messages_.shown[0].text, c.message);
+    EXPECT_EQ(messages_.shown[0].icon, platform::MsgIcon::Critical);
     EXPECT_TRUE(pieces_.empty()) << c.commandLine;
     EXPECT_EQ(runner.CommandLine(), c.commandLine) << "kept after the failure";
   }
@@ -151,8 +142,8 @@ TEST_F(DOSOutputsTest, APipeThatCannotBeMadeShowsTheSystemError) {
   setrlimit(RLIMIT_NOFILE, &saved);
 
   EXPECT_EQ(output, "");
-  ASSERT_EQ(messages_.size(), 1u);
-  EXPECT_EQ(messages_[0].text, "CreatePipe failed. Error: " + std::to_string(EMFILE));
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text, "CreatePipe failed. Error: " + std::to_string(EMFILE));
   EXPECT_TRUE(pieces_.empty());
 }
 
@@ -161,7 +152,7 @@ TEST_F(DOSOutputsTest, AnUnquotedPathWithBlanksIsResolvedOverItsPrefixes) {
   EXPECT_EQ(Run("arguments one \"two words\""), "one\ntwo words\n");
   EXPECT_EQ(runner_.CommandLine(), helper_ + " arguments one \"two words\"")
       << "passed unchanged, without quotes";
-  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(messages_.shown.empty());
 }
 
 TEST_F(DOSOutputsTest, TheStoredCommandLineServesAnEmptyArgument) {

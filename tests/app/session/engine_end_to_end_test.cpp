@@ -13,8 +13,8 @@
 #include "folders.h"
 #include "ini_read_write.h"
 #include "memory_results.h"
-#include "message_box.h"
 #include "program_state.h"
+#include "recorded_messages.h"
 #include "run_catalogue.h"
 #include "sandbox.h"
 
@@ -25,20 +25,12 @@ const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 class EngineEndToEnd : public testing::Test {
  protected:
   void SetUp() override {
-    previousHandler_ =
-        platform::SetMsgBoxHandler([this](const std::string& text, platform::MsgButtons,
-                                          platform::MsgIcon, const std::string&) {
-          messages_.push_back(text);
-          return platform::MsgAnswer::OK;
-        });
     startup::WriteCompanionFile(startup::kRamExeFile);
     tempFolder_ = platform::TempFolder().path;
     ASSERT_FALSE(tempFolder_.empty());
     QObject::connect(&objDOSB_, &runner::DOSOutputs::ReceiveOutputs,
                      [this](const std::string& piece) { dosBox_ += piece; });
   }
-
-  void TearDown() override { platform::SetMsgBoxHandler(previousHandler_); }
 
   // The engine run of a series' step `number`, at 1 GB per measurement and 1 MB arrays.
   std::string RunEngine(int number) {
@@ -61,8 +53,7 @@ class EngineEndToEnd : public testing::Test {
   std::string dosBox_;
   state::ProgramState state_;
   settings::INIReadWrite ini_{state_};
-  std::vector<std::string> messages_;
-  platform::MsgBoxHandler previousHandler_;
+  RecordedMessages messages_;
 };
 
 TEST_F(EngineEndToEnd, ABlockRunIsShownLoggedAndStored) {
@@ -70,7 +61,7 @@ TEST_F(EngineEndToEnd, ABlockRunIsShownLoggedAndStored) {
   results::FigureStore store(ini_, tempFolder_);
 
   const std::string first = RunEngine(1);
-  ASSERT_TRUE(messages_.empty()) << messages_.front();
+  ASSERT_EQ(messages_.Texts(), std::vector<std::string>{});
   const results::CacheResults shown = results::LogCache(first, 0, 1, store, kEnglish);
   EXPECT_FALSE(shown.readColumn);
 
@@ -106,7 +97,7 @@ TEST_F(EngineEndToEnd, AMemoryRunIsStoredUnderItsRowPrefix) {
   ASSERT_EQ(run.routine, session::ResultRoutine::LogMEM);
   const results::MemoryResults shown =
       results::LogMEM(RunEngine(13), run.argument, store, kEnglish);
-  ASSERT_TRUE(messages_.empty()) << messages_.front();
+  ASSERT_EQ(messages_.Texts(), std::vector<std::string>{});
   for (const char* subtest : {"Copy", "Scale", "Add", "Triad", "Average"}) {
     EXPECT_TRUE(std::regex_match(Stored("MEM Test", std::string("Interger ") + subtest),
                                  std::regex("[1-9][0-9]*(\\.[0-9]+)?")))

@@ -8,7 +8,7 @@
 #include <QTcpSocket>
 #include <QTest>
 
-#include "message_box.h"
+#include "recorded_messages.h"
 #include "sandbox.h"
 
 namespace {
@@ -77,24 +77,17 @@ TEST(ResultsSubmission, TheFullTestReachesTheServer) {
 class WithoutTcp : public testing::Test {
  protected:
   void SetUp() override {
-    previous_ = platform::SetMsgBoxHandler([this](const std::string& text, platform::MsgButtons,
-                                                  platform::MsgIcon, const std::string&) {
-      messages.push_back(text);
-      return platform::MsgAnswer::OK;
-    });
     submission.tcpAvailable = false;
     submission.programWriteFolder = sandbox / "program";
     submission.email = "results@vantora.example";
     submission.product = "Vantora";
     ::mkdir(submission.programWriteFolder.c_str(), 0700);
   }
-  void TearDown() override { platform::SetMsgBoxHandler(previous_); }
 
   Sandbox sandbox;
   session::Submission submission;
   session::frmSend sender;
-  std::vector<std::string> messages;
-  platform::MsgBoxHandler previous_;
+  RecordedMessages messages;
 };
 
 TEST_F(WithoutTcp, TheScrambledTextIsLeftForTheUserToMail) {
@@ -107,9 +100,9 @@ TEST_F(WithoutTcp, TheScrambledTextIsLeftForTheUserToMail) {
   WriteFile(fullTest, "abc");
   session::SubmitFullTest(fullTest, submission, sender);
   EXPECT_EQ(ReadFile(results), "lkj");
-  ASSERT_EQ(messages.size(), 2u);
-  EXPECT_EQ(messages[1], "Please send the file \r\n" + results +
-                             "\r\nto results@vantora.example with the subject Vantora");
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].text, "Please send the file \r\n" + results +
+                                        "\r\nto results@vantora.example with the subject Vantora");
 }
 
 TEST_F(WithoutTcp, AResultsFileThatCannotBeWrittenIsNotCalledSent) {
@@ -117,12 +110,12 @@ TEST_F(WithoutTcp, AResultsFileThatCannotBeWrittenIsNotCalledSent) {
   const std::string fullTest = sandbox / "full.Tdv";
   WriteFile(fullTest, "abc");
   session::SubmitFullTest(fullTest, submission, sender);
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].rfind("The results could not be written to " +
-                                  submission.programWriteFolder + "/Results.txt: ",
-                              0),
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text.rfind("The results could not be written to " +
+                                             submission.programWriteFolder + "/Results.txt: ",
+                                         0),
             0u)
-      << messages[0];
+      << messages.shown[0].text;
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, AStartWithAStoredSummaryShowsItWithoutRunningTheTool) {
   WriteFile(state.ProgramFolder + "/Full Test/notes.TDV", "");
   StoredStart();
 
-  EXPECT_TRUE(messages.empty()) << messages.front();
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{});
   EXPECT_EQ(window->WinBoxText(), "Host Name:                 bench\r\n");
   EXPECT_TRUE(Control<QToolButton>("SelectP_8")->isEnabled());
   EXPECT_EQ(state.ProcName, "AMD EPYC 9454");
@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, AFirstStartGathersTheSummaryWithTheTool) {
   PlaceFakeEngine();
   fs::copy_file(SYSTEMINFO_EXE, sandbox / "win/System32/SystemInfo.exe");
   ASSERT_TRUE(Load());
-  EXPECT_TRUE(messages.empty()) << messages.front();
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{});
   EXPECT_NE(window->WinBoxText().find("Total Physical Memory:     "), std::string::npos);
   EXPECT_EQ(ReadFile(state.TempFolder + "/SystemInfo.txt"), window->WinBoxText());
   EXPECT_TRUE(std::regex_match(Stored("Memory", "Total"), std::regex("[0-9][0-9,.]*")))
@@ -279,8 +279,8 @@ TEST_F(MainWindowTest, TheMenuEntriesOpenTheirWindows) {
   EXPECT_EQ(titles, (std::vector<std::string>{"frmSave", "Print", "Test Information",
                                               "CPU ID Information", "About"}));
   EXPECT_EQ(state.InfoMode, 1);
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].rfind("As you may have seen, the speed of RAM", 0), 0u);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text.rfind("As you may have seen, the speed of RAM", 0), 0u);
   EXPECT_EQ(pages.size(), 1u) << "the RAM disk vendor's page";
 
   window->show();
@@ -307,10 +307,10 @@ TEST_F(MainWindowTest, TheRealEngineFillsTheIntegerPage) {
   WriteFile(sandbox / "temp/Data.dat", kStoredSummary);
   WriteFile(sandbox / "temp/SystemInfo.txt", "Host Name:                 bench\r\n");
   ASSERT_TRUE(Load());
-  ASSERT_TRUE(messages.empty()) << messages.front();
+  ASSERT_EQ(messages.Texts(), std::vector<std::string>{});
   Check("RunTEST_1");
   PressRun();
-  ASSERT_TRUE(messages.empty()) << messages.front();
+  ASSERT_EQ(messages.Texts(), std::vector<std::string>{});
   const std::regex figure("[1-9][0-9]{0,2}(,[0-9]{3})* Bps \\([0-9,]+ [GM]B\\)");
   for (int row = 1; row <= 16; ++row) {
     for (const char* column : {"Write", "Read"}) {

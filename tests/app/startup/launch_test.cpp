@@ -9,7 +9,7 @@
 #include "ini_read_write.h"
 #include "main_procedure.h"
 #include "maker_key.h"
-#include "message_box.h"
+#include "recorded_messages.h"
 #include "required_files.h"
 #include "sandbox.h"
 #include "stored_summary.h"
@@ -184,12 +184,7 @@ TEST(StartUpProcedure, WritesTheSummaryToolAndChecksTheComponents) {
   ScopedEnvironment temp("TEMP", sandbox / "temp");
   ScopedEnvironment site("VANTORA_DOWNLOAD_SITE", std::nullopt);
   fs::create_directories(sandbox / "win");
-  std::vector<std::string> messages;
-  const platform::MsgBoxHandler previous = platform::SetMsgBoxHandler(
-      [&](const std::string& text, platform::MsgButtons, platform::MsgIcon, const std::string&) {
-        messages.push_back(text);
-        return platform::MsgAnswer::OK;
-      });
+  RecordedMessages messages;
 
   state::ProgramState state;
   update::frmData data;
@@ -197,16 +192,17 @@ TEST(StartUpProcedure, WritesTheSummaryToolAndChecksTheComponents) {
   EXPECT_EQ(state.WinDir, sandbox / "win");
   EXPECT_EQ(state.SysFolder, "System32");
   EXPECT_EQ(ReadFile(sandbox / "win/System32/SystemInfo.exe"), ReadFile(SYSTEMINFO_EXE));
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(messages.shown.empty());
 
   fs::create_directories(sandbox / "win/Syswow64");
   EXPECT_FALSE(startup::Main(state, data, {sandbox / "missing.so"}, updater::MakerKey()));
   EXPECT_EQ(state.SysFolder, "Syswow64");
   EXPECT_TRUE(fs::exists(sandbox / "win/Syswow64/SystemInfo.exe"));
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].rfind("Files Required for this program to run properly are missing", 0), 0u)
-      << messages[0];
-  platform::SetMsgBoxHandler(previous);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text.rfind(
+                "Files Required for this program to run properly are missing", 0),
+            0u)
+      << messages.shown[0].text;
 }
 
 }  // namespace

@@ -5,11 +5,6 @@
 
 MainWindowFixture::MainWindowFixture() {
   namespace fs = std::filesystem;
-  previousHandler_ = platform::SetMsgBoxHandler(
-      [this](const std::string& text, platform::MsgButtons, platform::MsgIcon, const std::string&) {
-        messages.push_back(text);
-        return platform::MsgAnswer::OK;
-      });
   fs::create_directories(sandbox / "win/System32");
   state.WinDir = sandbox / "win";
   state.SysFolder = "System32";
@@ -19,10 +14,7 @@ MainWindowFixture::MainWindowFixture() {
   window = std::make_unique<startup::frmMain>(state);
 }
 
-MainWindowFixture::~MainWindowFixture() {
-  window.reset();
-  platform::SetMsgBoxHandler(previousHandler_);
-}
+MainWindowFixture::~MainWindowFixture() { window.reset(); }
 
 void MainWindowFixture::PlaceFakeEngine() {
   const std::string folder = platform::TempFolder().path;

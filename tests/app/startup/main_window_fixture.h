@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "frm_main.h"
-#include "message_box.h"
 #include "program_state.h"
+#include "recorded_messages.h"
 #include "sandbox.h"
 
 // The main window started as the program starts it, in a sandbox: its own TEMP, WinDir and
@@ -41,6 +41,7 @@ class MainWindowFixture : public testing::Test {
   }
   std::string Stored(const std::string& section, const std::string& key) const;
 
+  RecordedMessages messages;
   Sandbox sandbox;
   ScopedEnvironment temp{"TEMP", sandbox / "temp"};
   ScopedEnvironment winDir{"WinDir", sandbox / "win"};
@@ -49,8 +50,4 @@ class MainWindowFixture : public testing::Test {
   ScopedEnvironment server{"VANTORA_RESULTS_SERVER", std::nullopt};
   state::ProgramState state;
   std::unique_ptr<startup::frmMain> window;
-  std::vector<std::string> messages;
-
- private:
-  platform::MsgBoxHandler previousHandler_;
 };

@@ -49,7 +49,7 @@ class CpuPanelTest : public SysinfoFixture {
     Run();
   }
   void ExpectShown() {
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(window.testPage7Shown);
     EXPECT_TRUE(window.selectP7);
     EXPECT_TRUE(window.list1.empty());
@@ -105,7 +105,7 @@ TEST_F(CpuPanelTest, RecordedReportsGiveTheirCacheSizesAndFlags) {
     state.HasMMX = state.HasSSE = false;
     state.CacheL1 = state.CacheL2 = state.CacheL3 = "";
     RunRecorded(c.report);
-    EXPECT_TRUE(messages.empty()) << c.report;
+    EXPECT_TRUE(messages.shown.empty()) << c.report;
     EXPECT_EQ(state.CacheL1, c.l1) << c.report;
     EXPECT_EQ(state.CacheL2, c.l2) << c.report;
     EXPECT_EQ(state.CacheL3, c.l3) << c.report;
@@ -214,7 +214,7 @@ TEST_F(CpuPanelTest, AnEngineThatCannotStartLeavesTheHeaderOnly) {
   state.EnginePath = sandbox / "missing/ram.exe";
   state.CacheL1 = " 32Kb";
   Run();
-  EXPECT_EQ(messages, (std::vector<std::string>{"File or command not found"}));
+  EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"File or command not found"}));
   EXPECT_EQ(window.cpuInfo, kHeader);
   EXPECT_FALSE(state.HasMMX);
   EXPECT_FALSE(state.HasSSE);

@@ -13,8 +13,8 @@
 #include "dos_outputs.h"
 #include "figure_store.h"
 #include "ini_read_write.h"
-#include "message_box.h"
 #include "program_state.h"
+#include "recorded_messages.h"
 #include "sandbox.h"
 #include "summary_view.h"
 
@@ -60,15 +60,7 @@ class SysinfoFixture : public testing::Test {
     ::mkdir(WinDir().c_str(), 0700);
     state.TempFolder = TempFolder();
     state.WinDir = WinDir();
-    previousHandler_ =
-        platform::SetMsgBoxHandler([this](const std::string& text, platform::MsgButtons,
-                                          platform::MsgIcon, const std::string&) {
-          messages.push_back(text);
-          return platform::MsgAnswer::OK;
-        });
   }
-  ~SysinfoFixture() override { platform::SetMsgBoxHandler(previousHandler_); }
-
   std::string TempFolder() const { return sandbox / "temp"; }
   std::string WinDir() const { return sandbox / "windir"; }
   std::string DataFile() const { return results::DataFilePath(TempFolder()); }
@@ -99,10 +91,9 @@ class SysinfoFixture : public testing::Test {
   settings::INIReadWrite ini{state};
   runner::DOSOutputs objDOSB;
   FakeWindow window{objDOSB};
-  std::vector<std::string> messages;
+  RecordedMessages messages;
   const QLocale english{QLocale::English, QLocale::UnitedStates};
 
  private:
-  platform::MsgBoxHandler previousHandler_;
   int outputs_ = 0;
 };

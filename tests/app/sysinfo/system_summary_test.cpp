@@ -48,7 +48,7 @@ TEST_F(SystemSummaryTest, WindowsSummaryIsShownKeptReadAndStored) {
   state.CoreCount = "4";
   Run();
 
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(window.winBox, capture);
   EXPECT_TRUE(window.selectP8);
   EXPECT_EQ(ReadFile(TempFolder() + "/SystemInfo.txt"), capture);
@@ -150,7 +150,7 @@ TEST_F(SystemSummaryTest, EmptyOutputLeavesTheWinPageOffAndEmptiesTheKeptText) {
   WriteProgram(System32() + "/SystemInfo.exe", "");
   WriteFile(TempFolder() + "/SystemInfo.txt", "an earlier summary");
   Run();
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(messages.shown.empty());
   EXPECT_FALSE(window.winBox.has_value());
   EXPECT_FALSE(window.selectP8);
   EXPECT_EQ(ReadFile(TempFolder() + "/SystemInfo.txt"), "");
@@ -160,7 +160,7 @@ TEST_F(SystemSummaryTest, EmptyOutputLeavesTheWinPageOffAndEmptiesTheKeptText) {
 
 TEST_F(SystemSummaryTest, AMissingToolIsReportedByTheRunner) {
   Run();
-  EXPECT_EQ(messages, (std::vector<std::string>{"File or command not found"}));
+  EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"File or command not found"}));
   EXPECT_FALSE(window.selectP8);
   EXPECT_TRUE(platform::FindPath(TempFolder() + "/SystemInfo.txt", platform::EntryKind::File));
   EXPECT_EQ(ReadFile(TempFolder() + "/SystemInfo.txt"), "");
@@ -183,7 +183,7 @@ TEST_F(SystemSummaryTest, TheRealToolOnThisMachine) {
   WriteFile(tool, ReadFile(SYSTEMINFO_TOOL));
   ::chmod(tool.c_str(), 0755);
   Run();
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(messages.shown.empty());
   EXPECT_GE(window.list1.size(), 10u);
   std::smatch kilobytes;
   const std::string meminfo = ReadFile("/proc/meminfo");

@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "message_box.h"
+#include "recorded_messages.h"
 #include "sandbox.h"
 #include "signing_key.h"
 #include "test_http_server.h"
@@ -26,13 +26,6 @@ const std::string kInstaller =
 class RuntimeComponents : public testing::Test {
  protected:
   void SetUp() override {
-    previous_ =
-        platform::SetMsgBoxHandler([this](const std::string& text, platform::MsgButtons buttons,
-                                          platform::MsgIcon, const std::string&) {
-          messages_.push_back(text);
-          EXPECT_EQ(buttons, platform::MsgButtons::OK);
-          return platform::MsgAnswer::OK;
-        });
     fs::create_directories(state_.WinDir + "/system32/qt6");
     fs::create_directory(state_.TempFolder);
     ::chmod(state_.TempFolder.c_str(), 0700);
@@ -42,8 +35,6 @@ class RuntimeComponents : public testing::Test {
     }
     fs::create_directory(state_.WinDir + "/system32/richtx32.ocx");  // a folder counts too
   }
-
-  void TearDown() override { platform::SetMsgBoxHandler(previous_); }
 
   void ServeInstaller(const std::string& signature) {
     server_.Serve("/RuntimeSetup.exe", kInstaller);
@@ -84,14 +75,13 @@ class RuntimeComponents : public testing::Test {
   }();
   const updater::SigningKey maker_ = updater::SigningKey::Generate();
   update::frmData data_;
-  std::vector<std::string> messages_;
-  platform::MsgBoxHandler previous_;
+  RecordedMessages messages_;
 };
 
 TEST_F(RuntimeComponents, AllPresentGoesOnWithoutAMessage) {
   ServeInstaller(maker_.Sign(kInstaller));
   EXPECT_EQ(Check(kAllThere), update::NextStep::ContinueStartUp);
-  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(messages_.shown.empty());
   EXPECT_TRUE(server_.Requests().empty());
 }
 
@@ -100,14 +90,15 @@ TEST_F(RuntimeComponents, AbsolutePathsAreLookedForWhereTheyPoint) {
   ServeInstaller(maker_.Sign(kInstaller));
   WriteFile(sandbox_ / "libQt6Core.so.6", "");
   EXPECT_EQ(Check({sandbox_ / "libQt6Core.so.6", "ole32.dll"}), update::NextStep::ContinueStartUp);
-  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(messages_.shown.empty());
   EXPECT_EQ(Check({sandbox_ / "libQt6Gui.so.6"}), update::NextStep::EndProcess);
 }
 
 TEST_F(RuntimeComponents, AMissingOneFetchesTheSignedInstallerAndStartsIt) {
   ServeInstaller(maker_.Sign(kInstaller));
   EXPECT_EQ(Check(kOneMissing), update::NextStep::EndProcess);
-  EXPECT_EQ(messages_, std::vector<std::string>{update::InstallAndRestartMessage()});
+  EXPECT_EQ(messages_.Texts(), std::vector<std::string>{update::InstallAndRestartMessage()});
+  EXPECT_EQ(messages_.shown[0].buttons, platform::MsgButtons::OK);
   EXPECT_EQ(InstallerRun(), state_.ProgramFolder + "\n");
   EXPECT_EQ(ReadFile(state_.ProgramFolder + "/RuntimeSetup.exe"), kInstaller);
   EXPECT_EQ(data_.url1, server_.Address() + "/RuntimeSetup.exe");
@@ -116,7 +107,7 @@ TEST_F(RuntimeComponents, AMissingOneFetchesTheSignedInstallerAndStartsIt) {
 
 TEST_F(RuntimeComponents, NoInstallerArrivingEndsWithTheDownloadAddress) {
   EXPECT_EQ(Check(kOneMissing), update::NextStep::EndProcess);
-  EXPECT_EQ(messages_,
+  EXPECT_EQ(messages_.Texts(),
             std::vector<std::string>{"Files Required for this program to run properly are missing, "
                                      "download from " +
                                      server_.Address() + "/RuntimeSetup.exe"});
@@ -129,7 +120,7 @@ TEST_F(RuntimeComponents, AnEarlierSignedInstallerIsUsedAtOnce) {
   WriteFile(state_.ProgramFolder + "/RuntimeSetup.exe", kInstaller);
   WriteFile(state_.ProgramFolder + "/RuntimeSetup.exe.sig", maker_.Sign(kInstaller));
   EXPECT_EQ(Check(kOneMissing), update::NextStep::EndProcess);
-  EXPECT_EQ(messages_, std::vector<std::string>{update::InstallAndRestartMessage()});
+  EXPECT_EQ(messages_.Texts(), std::vector<std::string>{update::InstallAndRestartMessage()});
   EXPECT_EQ(InstallerRun(), state_.ProgramFolder + "\n");
 }
 
@@ -143,7 +134,7 @@ TEST_F(RuntimeComponents, AnInstallerNotSignedByTheMakerIsNeverStarted) {
   for (const auto& [name, signature] : signatures) {
     fs::remove(state_.ProgramFolder + "/RuntimeSetup.exe");
     fs::remove(state_.ProgramFolder + "/RuntimeSetup.exe.sig");
-    messages_.clear();
+    messages_.shown.clear();
     server_.Serve("/RuntimeSetup.exe", kInstaller);
     if (signature.empty()) {
       server_.Remove("/RuntimeSetup.exe.sig");
@@ -151,7 +142,8 @@ TEST_F(RuntimeComponents, AnInstallerNotSignedByTheMakerIsNeverStarted) {
       server_.Serve("/RuntimeSetup.exe.sig", signature);
     }
     EXPECT_EQ(Check(kOneMissing), update::NextStep::EndProcess) << name;
-    EXPECT_EQ(messages_, std::vector<std::string>{update::DownloadFromMessage(server_.Address())})
+    EXPECT_EQ(messages_.Texts(),
+              std::vector<std::string>{update::DownloadFromMessage(server_.Address())})
         << name;
   }
   EXPECT_EQ(InstallerRun(std::chrono::milliseconds(300)), "");

@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "download_site.h"
-#include "message_box.h"
+#include "recorded_messages.h"
 #include "sandbox.h"
 #include "test_http_server.h"
 #include "timing.h"
@@ -50,20 +50,11 @@ const std::string kProgram = "#!/bin/sh\necho 0.10\n";
 class GetVer : public testing::Test {
  protected:
   void SetUp() override {
-    previous_ =
-        platform::SetMsgBoxHandler([this](const std::string& text, platform::MsgButtons buttons,
-                                          platform::MsgIcon, const std::string& title) {
-          prompts_.push_back(title + ": " + text);
-          EXPECT_EQ(buttons, platform::MsgButtons::YesNo);
-          return answer_;
-        });
     fs::create_directory(state_.TempFolder);
     fs::create_directory(state_.ProgramFolder);
     WriteFile(state_.ProgramFolder + "/vantora", kProgram);
     ::chmod((state_.ProgramFolder + "/vantora").c_str(), 0755);
   }
-
-  void TearDown() override { platform::SetMsgBoxHandler(previous_); }
 
   void ServeVersion(const std::string& fileName, TestHttpServer::Reply reply) {
     server_.Serve("/Performance/" + fileName, std::move(reply));
@@ -96,9 +87,7 @@ class GetVer : public testing::Test {
     return state;
   }();
   update::VersionCheck check_;
-  platform::MsgAnswer answer_ = platform::MsgAnswer::No;
-  std::vector<std::string> prompts_;
-  platform::MsgBoxHandler previous_;
+  RecordedMessages prompts_;
 };
 
 struct RemoteVersion {
@@ -117,7 +106,7 @@ TEST_P(GetVerVersions, PromptsOnlyForANewerVersion) {
   ServeVersion("VantoraVersion.Dat", remote.reply);
 
   EXPECT_EQ(check_.GetVer(state_, kAmbrel), update::NextStep::ContinueStartUp);
-  EXPECT_EQ(prompts_.size(), remote.prompts ? 1u : 0u);
+  EXPECT_EQ(prompts_.shown.size(), remote.prompts ? 1u : 0u);
   if (remote.storedAs != nullptr) {
     EXPECT_EQ(ReadFile(VersionFile()), remote.storedAs);
   } else {
@@ -150,12 +139,13 @@ INSTANTIATE_TEST_SUITE_P(Remote, GetVerVersions, testing::ValuesIn(kRemoteVersio
 
 TEST_F(GetVer, YesKeepsACopyStartsTheUpdaterWithUAndEndsTheProcess) {
   ServeVersion("0.11\r\n");
-  answer_ = platform::MsgAnswer::Yes;
+  prompts_.yesNoAnswer = platform::MsgAnswer::Yes;
 
   EXPECT_EQ(check_.GetVer(state_, kAmbrel), update::NextStep::EndProcess);
-  ASSERT_EQ(prompts_.size(), 1u);
-  EXPECT_EQ(prompts_[0],
+  ASSERT_EQ(prompts_.shown.size(), 1u);
+  EXPECT_EQ(prompts_.Titled()[0],
             "Update: An update is available for Vantora, would you like to update now?");
+  EXPECT_EQ(prompts_.shown[0].buttons, platform::MsgButtons::YesNo);
   EXPECT_EQ(UpdaterRun(), state_.ProgramFolder + "\n-U\n");
   EXPECT_EQ(ReadFile(Program("vantora0.10")), kProgram);
   EXPECT_EQ(fs::status(Program("vantora0.10")).permissions(),
@@ -167,11 +157,11 @@ TEST_F(GetVer, YesInThePellistoEditionUsesItsFilesAndR) {
   WriteFile(Program("pellisto0.10"), "an earlier copy");
   ServeVersion("PellistoVersion.Dat", {200, "0.11", 0, std::nullopt});
   state_.Edition = 1;
-  answer_ = platform::MsgAnswer::Yes;
+  prompts_.yesNoAnswer = platform::MsgAnswer::Yes;
 
   EXPECT_EQ(check_.GetVer(state_, kAmbrel), update::NextStep::EndProcess);
-  ASSERT_EQ(prompts_.size(), 1u);
-  EXPECT_NE(prompts_[0].find("available for Pellisto,"), std::string::npos);
+  ASSERT_EQ(prompts_.shown.size(), 1u);
+  EXPECT_NE(prompts_.Titled()[0].find("available for Pellisto,"), std::string::npos);
   EXPECT_EQ(UpdaterRun(), state_.ProgramFolder + "\n-R\n");
   // The copy is the program the link leads to, replacing the earlier copy.
   EXPECT_FALSE(fs::is_symlink(Program("pellisto0.10")));
@@ -183,17 +173,17 @@ TEST_F(GetVer, AnUpdaterThatCannotStartLeavesTheProgramRunning) {
   // An Ambrel.exe already there is used as found, and this one cannot be run.
   WriteFile(Program("Ambrel.exe"), "not a program");
   ServeVersion("0.11");
-  answer_ = platform::MsgAnswer::Yes;
+  prompts_.yesNoAnswer = platform::MsgAnswer::Yes;
 
   EXPECT_EQ(check_.GetVer(state_, kAmbrel), update::NextStep::ContinueStartUp);
-  EXPECT_EQ(prompts_.size(), 1u);
+  EXPECT_EQ(prompts_.shown.size(), 1u);
   EXPECT_EQ(ReadFile(Program("Ambrel.exe")), "not a program");
 }
 
 TEST_F(GetVer, WithoutServerOrEarlierFileGoesOnWithoutAsking) {
   ScopedEnvironment closed("VANTORA_DOWNLOAD_SITE", TestHttpServer::ClosedAddress());
   EXPECT_EQ(check_.GetVer(state_, kAmbrel), update::NextStep::ContinueStartUp);
-  EXPECT_TRUE(prompts_.empty());
+  EXPECT_TRUE(prompts_.shown.empty());
   EXPECT_FALSE(fs::exists(VersionFile()));
 }
 
@@ -202,7 +192,7 @@ TEST_F(GetVer, ASlowSiteLeavesTheCheckToTheEarlierFileAndServesTheNextStart) {
   ServeVersion("VantoraVersion.Dat", {200, "0.11\r\n", 1500, std::nullopt});
 
   EXPECT_EQ(check_.GetVer(state_, kAmbrel), update::NextStep::ContinueStartUp);
-  EXPECT_TRUE(prompts_.empty());
+  EXPECT_TRUE(prompts_.shown.empty());
   EXPECT_EQ(ReadFile(VersionFile()), "0.10\r\n");
 
   // The transfer still completes, for the next start.
@@ -213,7 +203,7 @@ TEST_F(GetVer, ASlowSiteLeavesTheCheckToTheEarlierFileAndServesTheNextStart) {
   EXPECT_EQ(ReadFile(VersionFile()), "0.11\r\n");
   server_.Remove("/Performance/VantoraVersion.Dat");
   EXPECT_EQ(check_.GetVer(state_, kAmbrel), update::NextStep::ContinueStartUp);
-  EXPECT_EQ(prompts_.size(), 1u);
+  EXPECT_EQ(prompts_.shown.size(), 1u);
 }
 
 TEST_F(GetVer, WithoutADownloadSiteNothingIsFetchedOrChecked) {
@@ -223,7 +213,7 @@ TEST_F(GetVer, WithoutADownloadSiteNothingIsFetchedOrChecked) {
   }
   WriteFile(VersionFile(), "0.11\r\n");
   EXPECT_EQ(check_.GetVer(state_, kAmbrel), update::NextStep::ContinueStartUp);
-  EXPECT_TRUE(prompts_.empty());
+  EXPECT_TRUE(prompts_.shown.empty());
   EXPECT_TRUE(server_.Requests().empty());
 }
 
