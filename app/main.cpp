@@ -12,7 +12,6 @@
 #include "program_state.h"
 #include "qt_message_box.h"
 #include "required_files.h"
-#include "start_detached.h"
 #include "version_check.h"
 
 int main(int argc, char** argv) {
@@ -30,10 +29,6 @@ int main(int argc, char** argv) {
   }
 
   startup::frmMain window(state);
-  window.SetMonitorStarter([&state](const std::string& name) {
-    startup::StartMonitor(state, name == "Kovrin.exe" ? startup::kKovrinFile : startup::kTessalFile,
-                          platform::StartDetached);
-  });
   const auto getVer = [&] {
     return versionCheck.GetVer(state, startup::kAmbrelFile) == update::NextStep::ContinueStartUp;
   };

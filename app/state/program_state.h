@@ -13,9 +13,9 @@ struct ProgramState {
 
   // Folders and environment (start-up).
   std::string WinDir;
-  std::string SysFolder;         // "Syswow64" or "System32"
-  std::string TempFolder;        // Data.dat, the engine, SystemInfo.txt, MVersion.Dat
-  std::string ProgramFolder;     // the folder of the running executable
+  std::string SysFolder;           // "Syswow64" or "System32"
+  std::string TempFolder;          // Data.dat, the engine, SystemInfo.txt, MVersion.Dat
+  std::string ProgramFolder;       // the folder of the running executable
   std::string ProgramWriteFolder;  // where "Full Test", companions and Results.txt go
   std::string CoreCount;
   std::string ComputerName;
@@ -47,9 +47,7 @@ struct ProgramState {
   std::string FullTestFilePath;  // the Full Test being recorded; empty when none is
   std::string CompareFilePath;   // the chosen past Full Test; empty compares with the last results
 
-  // Save and information windows.
-  std::string SaveFilePath;
-  bool IncludeWinInfo = false;
+  // The information window's mode: 1 the CPU feature explanations, 2 the test information.
   int InfoMode = 0;
 };
 

@@ -18,8 +18,10 @@
 #include <QVBoxLayout>
 
 #include "about_menu.h"
+#include "carried_files.h"
 #include "control_names.h"
 #include "frm_compare.h"
+#include "main_procedure.h"
 #include "main_window_load.h"
 #include "result_pages.h"
 #include "results_menu.h"
@@ -28,6 +30,7 @@
 #include "selection_panel.h"
 #include "show_files.h"
 #include "show_modal.h"
+#include "start_detached.h"
 
 namespace startup {
 namespace {
@@ -134,12 +137,6 @@ frmMain::frmMain(state::ProgramState& state, QWidget* parent)
   layout->addLayout(pageButtons);
   layout->addWidget(BuildPanel());
   setCentralWidget(central);
-  menuHandlers_.save = [this] { reports::SaveResults(this, state_, winBox_, allResults_); };
-  menuHandlers_.print = [this] { reports::PrintResults(this, winBox_, allResults_); };
-  menuHandlers_.cpuInfo = [this] { ShowCpuIdInfo(this, state_); };
-  menuHandlers_.testInfo = [this] { ShowTestInfo(this, state_); };
-  menuHandlers_.ramDisk = [] { ShowRamDriveSoftware(); };
-  menuHandlers_.about = [this] { ShowAbout(this, state_); };
   BuildMenus();
   resize(612, 555);
 }
@@ -204,44 +201,33 @@ void frmMain::BuildMenus() {
                             std::function<void()> handler) {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(QString::fromUtf8(name));
-    connect(action, &QAction::triggered, this, [handler = std::move(handler)] {
-      if (handler) {
-        handler();
-      }
-    });
+    connect(action, &QAction::triggered, this, std::move(handler));
     return action;
-  };
-  const auto handler = [this](std::function<void()> MenuHandlers::*member) {
-    return [this, member] {
-      if (menuHandlers_.*member) {
-        (menuHandlers_.*member)();
-      }
-    };
   };
 
   m1 = menuBar()->addMenu(QStringLiteral("Options"));
   m1->setObjectName(QStringLiteral("m1"));
-  entry(m1, "Save Results", "mnusave", handler(&MenuHandlers::save));
-  entry(m1, "Print Results", "mnuprint", handler(&MenuHandlers::print));
+  entry(m1, "Save Results", "mnusave",
+        [this] { reports::SaveResults(this, state_, winBox_, allResults_); });
+  entry(m1, "Print Results", "mnuprint",
+        [this] { reports::PrintResults(this, winBox_, allResults_); });
   mnucompare = entry(m1, "Compare to Past Test", "mnucompare", [this] { CompareToPast(); });
   entry(m1, "Compare to Last Test", "mnulast", [this] { state_.CompareFilePath.clear(); });
   entry(m1, "Exit", "mnuexit", [this] { close(); });
 
   m3 = menuBar()->addMenu(QStringLiteral("Tools"));
   m3->setObjectName(QStringLiteral("m3"));
-  entry(m3, "Monitor Cache", "mnucache", [this] {
-    if (startMonitor_) startMonitor_("Kovrin.exe");
-  });
-  entry(m3, "Monitor Memory", "mnuMemory", [this] {
-    if (startMonitor_) startMonitor_("Tessal.exe");
-  });
+  entry(m3, "Monitor Cache", "mnucache",
+        [this] { StartMonitor(state_, kKovrinFile, platform::StartDetached); });
+  entry(m3, "Monitor Memory", "mnuMemory",
+        [this] { StartMonitor(state_, kTessalFile, platform::StartDetached); });
 
   m2 = menuBar()->addMenu(QStringLiteral("About"));
   m2->setObjectName(QStringLiteral("m2"));
-  entry(m2, "CPU ID Info", "mnucpuid", handler(&MenuHandlers::cpuInfo));
-  entry(m2, "Test Info", "mnutestinfo", handler(&MenuHandlers::testInfo));
-  entry(m2, "RAM Drive Software", "mnuramdisk", handler(&MenuHandlers::ramDisk));
-  entry(m2, "About", "mnuabout", handler(&MenuHandlers::about));
+  entry(m2, "CPU ID Info", "mnucpuid", [this] { ShowCpuIdInfo(this, state_); });
+  entry(m2, "Test Info", "mnutestinfo", [this] { ShowTestInfo(this, state_); });
+  entry(m2, "RAM Drive Software", "mnuramdisk", [] { ShowRamDriveSoftware(); });
+  entry(m2, "About", "mnuabout", [this] { ShowAbout(this, state_); });
 }
 
 void frmMain::CompareToPast() {

@@ -37,22 +37,11 @@ class frmMain : public QMainWindow, public LoadView {
   Q_OBJECT
 
  public:
-  // Handlers of the menu entries that open other windows; a test may set its own.
-  struct MenuHandlers {
-    std::function<void()> save, print, cpuInfo, testInfo, ramDisk, about;
-  };
-
   explicit frmMain(state::ProgramState& state, QWidget* parent = nullptr);
   ~frmMain() override;
 
   // The load handler; false when the process is to end before the window is shown.
   bool Load(const std::string& exePath, const std::function<bool()>& getVer = {});
-
-  void SetMenuHandlers(MenuHandlers handlers) { menuHandlers_ = std::move(handlers); }
-  // The program folder's tool starter of the Tools menu (written when absent, then started).
-  void SetMonitorStarter(std::function<void(const std::string& name)> start) {
-    startMonitor_ = std::move(start);
-  }
 
   runner::DOSOutputs& objDOSB() { return objDOSB_; }
   const std::string& AllResults() const { return allResults_; }
@@ -113,8 +102,6 @@ class frmMain : public QMainWindow, public LoadView {
   settings::INIReadWrite ini_;
   session::frmSend frmSend_;
   std::unique_ptr<session::TestSeries> series_;
-  MenuHandlers menuHandlers_;
-  std::function<void(const std::string&)> startMonitor_;
 
   std::string dosBox_;
   std::vector<std::string> list1_;

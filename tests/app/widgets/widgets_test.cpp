@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "control_names.h"
 #include "message_box.h"
 #include "qt_message_box.h"
 #include "show_modal.h"
@@ -74,15 +73,6 @@ TEST(ShowModal, ATestDrivesTheDialogInPlaceOfAPerson) {
   QTimer::singleShot(0, &dialog, &QDialog::reject);
   EXPECT_EQ(widgets::ShowModal(dialog), QDialog::Rejected);
   EXPECT_EQ(label->parent(), &dialog);
-}
-
-TEST(ControlNames, NameAndIndexForTestsCaptionForReaders) {
-  QPushButton button(QStringLiteral("RUN"));
-  widgets::NameControl(button, "RunTEST", 3, "SEE Cache");
-  EXPECT_EQ(button.objectName(), "RunTEST_3");
-  EXPECT_EQ(button.accessibleName(), "SEE Cache");
-  widgets::NameControl(button, "Command1");
-  EXPECT_EQ(button.objectName(), "Command1");
 }
 
 }  // namespace
