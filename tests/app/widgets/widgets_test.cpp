@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 
 #include "message_box.h"
