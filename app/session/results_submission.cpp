@@ -11,21 +11,41 @@
 namespace session {
 
 std::optional<ResultsServer> ParseResultsServer(const std::string& text) {
-  if (text.empty()) {
+  // "host", "host:port", an IPv6 address alone ("::1") or in brackets with a port ("[::1]:4000").
+  std::string host = text;
+  std::string port;
+  if (!text.empty() && text.front() == '[') {
+    const std::size_t close = text.find(']');
+    if (close == std::string::npos) {
+      return std::nullopt;
+    }
+    host = text.substr(1, close - 1);
+    const std::string rest = text.substr(close + 1);
+    if (!rest.empty() && (rest.front() != ':' || rest.size() == 1)) {
+      return std::nullopt;
+    }
+    port = rest.empty() ? std::string() : rest.substr(1);
+  } else if (const std::size_t colon = text.find(':');
+             colon != std::string::npos && colon == text.rfind(':')) {
+    host = text.substr(0, colon);
+    port = text.substr(colon + 1);
+    if (port.empty()) {
+      return std::nullopt;
+    }
+  }
+  if (host.empty()) {
     return std::nullopt;
   }
-  const auto colon = text.rfind(':');
-  if (colon == std::string::npos) {
-    return ResultsServer{text, kResultsPort};
+  if (port.empty()) {
+    return ResultsServer{host, kResultsPort};
   }
-  unsigned port = 0;
-  const char* first = text.data() + colon + 1;
-  const char* last = text.data() + text.size();
-  const auto parsed = std::from_chars(first, last, port);
-  if (colon == 0 || parsed.ec != std::errc() || parsed.ptr != last || port == 0 || port > 65535) {
+  unsigned number = 0;
+  const auto parsed = std::from_chars(port.data(), port.data() + port.size(), number);
+  if (parsed.ec != std::errc() || parsed.ptr != port.data() + port.size() || number == 0 ||
+      number > 65535) {
     return std::nullopt;
   }
-  return ResultsServer{text.substr(0, colon), static_cast<quint16>(port)};
+  return ResultsServer{host, static_cast<quint16>(number)};
 }
 
 std::optional<ResultsServer> ConfiguredResultsServer() {

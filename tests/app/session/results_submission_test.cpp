@@ -27,6 +27,11 @@ TEST(ResultsSubmission, ServerAddressFromTheDeployment) {
       {"host:70000", false, "", 0},
       {":4000", false, "", 0},
       {"host:40x", false, "", 0},
+      {"::1", true, "::1", 32531},
+      {"[::1]:4000", true, "::1", 4000},
+      {"[::1]", true, "::1", 32531},
+      {"[::1]x", false, "", 0},
+      {"[]:4000", false, "", 0},
   };
   for (const auto& c : cases) {
     const auto server = session::ParseResultsServer(c.text);
