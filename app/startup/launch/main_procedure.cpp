@@ -5,7 +5,6 @@
 #include "download_site.h"
 #include "file_lookup.h"
 #include "folders.h"
-#include "private_folder.h"
 #include "runtime_components.h"
 #include "timing.h"
 
@@ -30,21 +29,8 @@ bool Main(state::ProgramState& state, update::frmData& data,
   }
 
   state.SysFolder = platform::SysFolder(state.WinDir);
-  if (!state.WinDir.empty()) {
-    // The summary tool is run from the system folder, so a system folder the program creates is
-    // one only the user can write.
-    std::string system = state.WinDir + "/" + state.SysFolder;
-    if (const auto found =
-            platform::FindInFolder(state.WinDir, state.SysFolder, platform::EntryKind::Folder)) {
-      system = *found;
-    } else {
-      std::string ignored;
-      platform::EnsurePrivateFolder(system, ignored);
-    }
-    if (!platform::FindInFolder(system, "systeminfo.exe")) {
-      WriteCompanionFile(kSystemInfoFile, system);
-    }
-  }
+  // Into the system folder, created private when missing, unless the system has the tool.
+  WriteCompanionFile(kSystemInfoFile);
   return update::CheckRuntimeComponents(state, RequiredFiles, data, makerKey) ==
          update::NextStep::ContinueStartUp;
 }
