@@ -46,9 +46,10 @@ QString Shown(const std::string& text) {
   return shown;
 }
 
-QPlainTextEdit* TextBox(QWidget* parent, const std::string& name) {
+// A read-only text box, named for a screen reader as its page's button is captioned.
+QPlainTextEdit* TextBox(QWidget* parent, const std::string& name, const std::string& caption) {
   auto* box = new QPlainTextEdit(parent);
-  widgets::NameControl(*box, name, -1, name);
+  widgets::NameControl(*box, name, -1, caption);
   box->setReadOnly(true);
   box->setLineWrapMode(QPlainTextEdit::NoWrap);
   QFont fixed(QStringLiteral("Liberation Mono"));
@@ -92,7 +93,7 @@ frmMain::frmMain(state::ProgramState& state, QWidget* parent)
   widgets::NameControl(*cpuPage, "TestPage", 7);
   auto* cpuLayout = new QVBoxLayout(cpuPage);
   cpuLayout->setContentsMargins(0, 0, 0, 0);
-  CPUInfo = TextBox(cpuPage, "CPUInfo");
+  CPUInfo = TextBox(cpuPage, "CPUInfo", "CPU/RAM");
   Label5 = new QLabel(cpuPage);
   widgets::NameControl(*Label5, "Label5");
   Label5->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -105,7 +106,7 @@ frmMain::frmMain(state::ProgramState& state, QWidget* parent)
   widgets::NameControl(*winPage, "TestPage", 8);
   auto* winLayout = new QVBoxLayout(winPage);
   winLayout->setContentsMargins(0, 0, 0, 0);
-  WinBox = TextBox(winPage, "WinBox");
+  WinBox = TextBox(winPage, "WinBox", "WIN");
   winLayout->addWidget(WinBox);
   TestPage[8] = winPage;
 
